@@ -9,7 +9,9 @@ namespace {
 
 // Paths are joined as text so that an empty module directory gives "/skins", as the
 // separator-prefixed names are meant.
-Path Join(const Path& base, std::string_view tail) { return Path(base.native() + std::string(tail)); }
+Path Join(const Path& base, std::string_view tail) {
+  return Path(base.native() + std::string(tail));
+}
 
 }  // namespace
 
@@ -34,9 +36,13 @@ RuntimePaths::RuntimePaths(Path module_directory, int language_is_english)
   SetLanguage(language_is_english);
 }
 
-Path RuntimePaths::BuiltInMacroFile() const { return Join(config_, "constMacro.dat"); }
+Path RuntimePaths::BuiltInMacroFile() const {
+  return Join(config_, "constMacro.dat");
+}
 
-Path RuntimePaths::ResetProfileFile() const { return Join(config_, "configReset.ini"); }
+Path RuntimePaths::ResetProfileFile() const {
+  return Join(config_, "configReset.ini");
+}
 
 void RuntimePaths::SetLanguage(int language_is_english) {
   language_is_english_ = language_is_english;
@@ -55,6 +61,8 @@ int FontBaseForScale(float scale) {
   return 30;
 }
 
-int FontTenthsOfPointForScale(float scale) { return FontBaseForScale(scale) + 10; }
+int FontTenthsOfPointForScale(float scale) {
+  return FontBaseForScale(scale) + 10;
+}
 
 }  // namespace devero

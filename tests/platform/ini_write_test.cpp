@@ -40,16 +40,15 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"creates_from_nothing", "", u"S", u"k", u"1", "[S]\r\nk=1\r\n"},
         SetCase{"replaces_in_place", "[S]\r\na=1\r\nk=2\r\nb=3\r\n", u"S", u"k", u"9",
                 "[S]\r\na=1\r\nk=9\r\nb=3\r\n"},
-        SetCase{"keeps_file_spelling", "[SHAREDATA]\n  Dpi_Level = 2\n", u"ShareData",
-                u"DPI_LEVEL", u"4", "[SHAREDATA]\nDpi_Level=4\r\n"},
-        SetCase{"untouched_lines_byte_for_byte", "; note\n[S]\nk=1\n\n[T]\r\nx = 'q'\r",
-                u"S", u"k", u"2", "; note\n[S]\nk=2\r\n\n[T]\r\nx = 'q'\r"},
+        SetCase{"keeps_file_spelling", "[SHAREDATA]\n  Dpi_Level = 2\n", u"ShareData", u"DPI_LEVEL",
+                u"4", "[SHAREDATA]\nDpi_Level=4\r\n"},
+        SetCase{"untouched_lines_byte_for_byte", "; note\n[S]\nk=1\n\n[T]\r\nx = 'q'\r", u"S", u"k",
+                u"2", "; note\n[S]\nk=2\r\n\n[T]\r\nx = 'q'\r"},
         SetCase{"new_key_after_last_key", "[S]\na=1\nb=2\n\n; c\n[T]\n", u"S", u"k", u"3",
                 "[S]\na=1\nb=2\nk=3\r\n\n; c\n[T]\n"},
         SetCase{"new_key_in_empty_section", "[S]\n[T]\nx=1\n", u"S", u"k", u"3",
                 "[S]\nk=3\r\n[T]\nx=1\n"},
-        SetCase{"new_section_at_end", "[S]\na=1\n", u"T", u"k", u"v",
-                "[S]\na=1\n[T]\r\nk=v\r\n"},
+        SetCase{"new_section_at_end", "[S]\na=1\n", u"T", u"k", u"v", "[S]\na=1\n[T]\r\nk=v\r\n"},
         SetCase{"new_section_after_unterminated_line", "[S]\na=1", u"T", u"k", u"v",
                 "[S]\na=1\r\n[T]\r\nk=v\r\n"},
         SetCase{"first_duplicate_key_replaced", "[S]\nk=1\nk=2\n", u"S", u"k", u"3",
@@ -63,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "\xEF\xBB\xBF[S]\nk=2\r\n"},
         SetCase{"chinese_written_as_utf8", "", u"S", u"k", u"鼠标",
                 "[S]\r\nk=\xE9\xBC\xA0\xE6\xA0\x87\r\n"},
-        SetCase{"invalid_utf8_elsewhere_kept", "[S]\nk=1\nbad=\xFF\xFE\x80\n", u"S", u"k",
-                u"2", "[S]\nk=2\r\nbad=\xFF\xFE\x80\n"}),
+        SetCase{"invalid_utf8_elsewhere_kept", "[S]\nk=1\nbad=\xFF\xFE\x80\n", u"S", u"k", u"2",
+                "[S]\nk=2\r\nbad=\xFF\xFE\x80\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniSet, ValuesReadBackUnchanged) {
@@ -123,7 +122,8 @@ TEST(IniFile, WindowsUtf16FileIsWrittenBackAsUtf16) {
   WriteFile(file, Utf16LeFile(u"[Init]\r\nVER_SEL=1\r\nCurConfig=0\r\n"));
   ASSERT_TRUE(WriteString(file, u"Init", u"CurConfig", u"3"));
   ASSERT_TRUE(WriteString(file, u"组", u"名", u"宏"));
-  EXPECT_EQ(ReadFile(file), Utf16LeFile(u"[Init]\r\nVER_SEL=1\r\nCurConfig=3\r\n[组]\r\n名=宏\r\n"));
+  EXPECT_EQ(ReadFile(file),
+            Utf16LeFile(u"[Init]\r\nVER_SEL=1\r\nCurConfig=3\r\n[组]\r\n名=宏\r\n"));
   EXPECT_EQ(ReadString(file, u"组", u"名", u"", 10), u"宏");
 }
 
@@ -160,8 +160,8 @@ TEST(IniFile, ReplacementLeavesNoTemporaryFilesAndKeepsPermissions) {
   TempDir dir;
   const auto file = dir / "a.ini";
   WriteFile(file, "[S]\r\n");
-  std::filesystem::permissions(file, std::filesystem::perms::owner_read |
-                                         std::filesystem::perms::owner_write);
+  std::filesystem::permissions(
+      file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   ASSERT_TRUE(WriteString(file, u"S", u"k", u"1"));
   int entries = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
@@ -186,7 +186,8 @@ TEST(IniFile, WritesFromSeveralThreadsAreAllKept) {
       }
     });
   }
-  for (auto& t : threads) t.join();
+  for (auto& t : threads)
+    t.join();
   const IniDocument doc = Load(file);
   for (int t = 0; t < kThreads; ++t) {
     for (int i = 0; i < kWrites; ++i) {
@@ -202,7 +203,8 @@ TEST(IniFile, ReadersNeverSeeATornFile) {
   ASSERT_TRUE(WriteString(file, u"S", u"v", big));
   std::atomic<bool> stop{false};
   std::thread writer([&] {
-    for (int i = 0; i < 50; ++i) WriteString(file, u"S", u"n", ToU16(i));
+    for (int i = 0; i < 50; ++i)
+      WriteString(file, u"S", u"n", ToU16(i));
     stop = true;
   });
   int reads = 0;

@@ -6,7 +6,9 @@
 namespace devero::ini {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
 
 struct Classified {
   enum Kind { kOther, kSection, kKey } kind = kOther;
@@ -16,14 +18,17 @@ struct Classified {
 Classified Classify(std::u16string_view text) {
   Classified c;
   size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsBlank(text[i]))
+    ++i;
   if (i == text.size() || text[i] == u';') return c;
   if (text[i] == u'[') {
     size_t begin = i + 1;
     size_t end = text.find(u']', begin);
     if (end == std::u16string_view::npos) end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && IsBlank(text[begin]))
+      ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+      --end;
     c.kind = Classified::kSection;
     c.name_begin = begin;
     c.name_end = end;
@@ -32,11 +37,14 @@ Classified Classify(std::u16string_view text) {
   const size_t eq = text.find(u'=', i);
   if (eq == std::u16string_view::npos) return c;
   size_t name_end = eq;
-  while (name_end > i && IsBlank(text[name_end - 1])) --name_end;
+  while (name_end > i && IsBlank(text[name_end - 1]))
+    --name_end;
   size_t vb = eq + 1;
   size_t ve = text.size();
-  while (vb < ve && IsBlank(text[vb])) ++vb;
-  while (ve > vb && IsBlank(text[ve - 1])) --ve;
+  while (vb < ve && IsBlank(text[vb]))
+    ++vb;
+  while (ve > vb && IsBlank(text[ve - 1]))
+    --ve;
   if (ve - vb >= 2 && (text[vb] == u'"' || text[vb] == u'\'') && text[ve - 1] == text[vb]) {
     ++vb;
     --ve;
@@ -57,15 +65,18 @@ bool HasLineBreakOrNul(std::u16string_view s) {
 }
 
 std::u16string_view TrimBlanks(std::u16string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  while (!s.empty() && IsBlank(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back()))
+    s.remove_suffix(1);
   return s;
 }
 
 // Text to write after '=' so that the reader gives back exactly `value`.
 std::u16string QuoteIfNeeded(std::u16string_view value) {
   const bool outer_blank = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
-  const bool outer_quotes = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+  const bool outer_quotes = value.size() >= 2 &&
+                            (value.front() == u'"' || value.front() == u'\'') &&
                             value.back() == value.front();
   if (!outer_blank && !outer_quotes) return std::u16string(value);
   std::u16string quoted = u"\"";
@@ -99,7 +110,8 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     size_t start = 0;
     while (start < text.size()) {
       size_t end = start;
-      while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
+      while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+        ++end;
       Line line;
       line.text = text.substr(start, end - start);
       if (end == text.size()) {
@@ -152,8 +164,9 @@ void IniDocument::Reindex() {
   for (size_t i = 0; i < lines_.size(); ++i) {
     const Classified c = Classify(lines_[i].text);
     if (c.kind == Classified::kSection) {
-      sections_.push_back(Section{i, Span{static_cast<uint32_t>(c.name_begin),
-                                          static_cast<uint32_t>(c.name_end - c.name_begin)},
+      sections_.push_back(Section{i,
+                                  Span{static_cast<uint32_t>(c.name_begin),
+                                       static_cast<uint32_t>(c.name_end - c.name_begin)},
                                   {}});
     } else if (c.kind == Classified::kKey && !sections_.empty()) {
       sections_.back().keys.push_back(
@@ -222,11 +235,11 @@ void IniDocument::InsertLine(size_t at, std::u16string text) {
 
 IniDocument::KeyRef IniDocument::MakeKeyRef(size_t line) const {
   const Classified c = Classify(lines_[line].text);
-  return KeyRef{line,
-                Span{static_cast<uint32_t>(c.name_begin),
-                     static_cast<uint32_t>(c.name_end - c.name_begin)},
-                Span{static_cast<uint32_t>(c.value_begin),
-                     static_cast<uint32_t>(c.value_end - c.value_begin)}};
+  return KeyRef{
+      line,
+      Span{static_cast<uint32_t>(c.name_begin), static_cast<uint32_t>(c.name_end - c.name_begin)},
+      Span{static_cast<uint32_t>(c.value_begin),
+           static_cast<uint32_t>(c.value_end - c.value_begin)}};
 }
 
 bool IniDocument::Set(std::u16string_view section, std::u16string_view key,
@@ -290,7 +303,8 @@ std::string IniDocument::Serialize() const {
       AppendUtf16Le(out, eol_text);
     } else {
       out += line.dirty ? Utf16ToUtf8(line.text) : line.raw;
-      for (char16_t c : eol_text) out.push_back(static_cast<char>(c));
+      for (char16_t c : eol_text)
+        out.push_back(static_cast<char>(c));
     }
   }
   out += trailing_odd_byte_;

@@ -97,7 +97,9 @@ std::string Utf16ToUtf8(std::u16string_view in) {
   return out;
 }
 
-char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c; }
+char16_t AsciiLower(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c;
+}
 
 bool EqualsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
@@ -107,8 +109,12 @@ bool EqualsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
-std::u16string U16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string U16(std::string_view ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
 
-std::u16string ToU16(long long value) { return U16(std::to_string(value)); }
+std::u16string ToU16(long long value) {
+  return U16(std::to_string(value));
+}
 
 }  // namespace devero
