@@ -39,4 +39,18 @@ std::filesystem::path SourceDir() {
   return dir ? std::filesystem::path(dir) : std::filesystem::path(DEVERO_SOURCE_DIR_FALLBACK);
 }
 
+void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::filesystem::create_directories(to);
+  std::filesystem::copy(from, to,
+                        std::filesystem::copy_options::recursive |
+                            std::filesystem::copy_options::overwrite_existing);
+}
+
+void InstallFactoryData(const std::filesystem::path& root) {
+  for (const char* part : {"config", "INI_EN", "INI_CN"}) {
+    const auto from = SourceDir() / "data" / part;
+    if (std::filesystem::exists(from)) CopyTree(from, root / "skins" / part);
+  }
+}
+
 }  // namespace devero::testing

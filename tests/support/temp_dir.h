@@ -28,4 +28,10 @@ std::string ReadFile(const std::filesystem::path& file);
 // The source tree, for factory data and fixtures.
 std::filesystem::path SourceDir();
 
+// Copies a directory tree, creating the target's parents.
+void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// Lays the factory data out under root/skins as the build does.
+void InstallFactoryData(const std::filesystem::path& root);
+
 }  // namespace devero::testing
