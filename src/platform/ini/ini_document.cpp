@@ -133,8 +133,9 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     }
     size_t start = 0;
     while (start < bytes.size()) {
-      size_t end = bytes.find_first_of("\r\n", start);
-      if (end == std::string_view::npos) end = bytes.size();
+      size_t end = start;
+      while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+        ++end;
       Line line;
       line.raw = std::string(bytes.substr(start, end - start));
       line.text = Utf8ToUtf16(line.raw);

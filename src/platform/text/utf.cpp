@@ -40,12 +40,19 @@ std::u16string Utf8ToUtf16(std::string_view in) {
   out.reserve(in.size());
   size_t i = 0;
   while (i < in.size()) {
-    const auto b0 = static_cast<unsigned char>(in[i]);
-    if (b0 < 0x80) {
-      out.push_back(b0);
-      ++i;
-      continue;
+    // Runs of ASCII are the common case: copy them without per-character growth checks.
+    size_t run = i;
+    while (run < in.size() && static_cast<unsigned char>(in[run]) < 0x80)
+      ++run;
+    if (run > i) {
+      const size_t at = out.size();
+      out.resize(at + (run - i));
+      for (size_t k = i; k < run; ++k)
+        out[at + k - i] = static_cast<char16_t>(in[k]);
+      i = run;
+      if (i == in.size()) break;
     }
+    const auto b0 = static_cast<unsigned char>(in[i]);
     int extra = 0;
     char32_t cp = 0;
     char32_t min = 0;
