@@ -213,15 +213,23 @@ void ReadBuiltInMacroFile(const std::filesystem::path& file, MacroState& state,
   }
 }
 
-bool WriteMacro(const std::filesystem::path& file, const MacroState& state, int index) {
-  if (index < 0 || index >= kMaxMacrosPerGroup) return false;
-  const std::u16string line =
-      EncodeMacroLine(state.macroTable.slots[static_cast<size_t>(index)], kMacroFileVersion);
+std::optional<PendingMacroWrite> PrepareWriteMacro(const std::filesystem::path& file,
+                                                   const MacroState& state, int index) {
+  if (index < 0 || index >= kMaxMacrosPerGroup) return std::nullopt;
+  return PendingMacroWrite{file, index, WrittenMacroCount(state),
+                           EncodeMacroLine(state.macroTable.slots[static_cast<size_t>(index)])};
+}
+
+bool PendingMacroWrite::Write() const {
   return ini::Update(file, [&](ini::IniDocument& doc) {
     return doc.Set(kInit, kDatVer, ToU16(kMacroFileVersion)) &&
-           doc.Set(kMacros, kMacroNum, ToU16(WrittenMacroCount(state))) &&
-           doc.Set(kMacros, ToU16(index), line);
+           doc.Set(kMacros, kMacroNum, ToU16(macroNum)) && doc.Set(kMacros, ToU16(index), line);
   });
+}
+
+bool WriteMacro(const std::filesystem::path& file, const MacroState& state, int index) {
+  const auto pending = PrepareWriteMacro(file, state, index);
+  return pending && pending->Write();
 }
 
 bool WriteMacroFile(const std::filesystem::path& file, const MacroState& state) {

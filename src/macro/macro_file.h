@@ -57,6 +57,18 @@ void ReadBuiltInMacroFile(const std::filesystem::path& file, MacroState& state,
 // marker and the other lines stay as the file has them. False when nothing was written.
 bool WriteMacro(const std::filesystem::path& file, const MacroState& state, int index);
 
+// WriteMacro in two halves: the line is encoded on the thread that owns the table, the file is
+// written later on any thread.
+struct PendingMacroWrite {
+  std::filesystem::path file;
+  int index = 0;
+  int macroNum = 0;
+  std::u16string line;
+  bool Write() const;
+};
+std::optional<PendingMacroWrite> PrepareWriteMacro(const std::filesystem::path& file,
+                                                   const MacroState& state, int index);
+
 // Writes DAT_VER 3, the lock marker when groupLocked is set, macroNum and every macro's line.
 // Keys already in the file stay.
 bool WriteMacroFile(const std::filesystem::path& file, const MacroState& state);
