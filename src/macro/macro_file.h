@@ -73,6 +73,9 @@ std::optional<PendingMacroWrite> PrepareWriteMacro(const std::filesystem::path& 
 // Keys already in the file stay.
 bool WriteMacroFile(const std::filesystem::path& file, const MacroState& state);
 
+// The built-in macro file in the same layout (the program only reads it; this makes it).
+bool WriteBuiltInMacroFile(const std::filesystem::path& file, const BuiltInMacroTable& table);
+
 // Sets groupLocked, then WriteMacroFile: the file carries the lock marker.
 bool WriteLockedMacroFile(const std::filesystem::path& file, MacroState& state);
 
