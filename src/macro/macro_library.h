@@ -108,6 +108,9 @@ class MacroLibrary {
   // file warns and empties the table, as ReadMacroFile does).
   bool LoadGroup(int group, bool read);
   void BuildMacroNames();
+  // Makes `group` the loaded group, reading its file unless it is loaded already. Whoever
+  // changes loadedGroup (the right-click on a row, for one) goes through here.
+  void EnsureLoaded(int group);
   // The start-up and language-switch load: the index, the remembered group (the first when it
   // is gone), the macro names. Without groups the macro table is emptied.
   void LoadLibrary();
@@ -161,7 +164,6 @@ class MacroLibrary {
   const GroupListRow* Row(int row) const;
   int FindGroup(std::u16string_view name) const;
   void LoadMissingGroup();
-  void EnsureLoaded(int group);
   void SetSelectedRow(int row);
   void RenameGroup(int group, std::u16string name);
   void RenameMacro(int group, int macro, std::u16string name);
