@@ -5,6 +5,7 @@
 
 #include "app/runtime_paths.h"
 #include "cli/cli_warnings.h"
+#include "cli/macros_command.h"
 #include "cli/show_command.h"
 
 namespace {
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1, 1);
   CLI::App* show =
       app.add_subcommand("show", "print the product description and the four profiles");
+  CLI::App* macros = app.add_subcommand(
+      "macros", "print the macro groups of the language in force and the built-in macros");
 
   try {
     app.parse(argc, argv);
@@ -46,6 +49,10 @@ int main(int argc, char** argv) {
 
   if (*show) {
     std::cout << cli::ShowJson(paths, warnings).dump() << '\n';
+    return 0;
+  }
+  if (*macros) {
+    std::cout << cli::MacrosJson(paths, warnings).dump() << '\n';
     return 0;
   }
   return kExitUsage;

@@ -213,29 +213,49 @@ void ReadBuiltInMacroFile(const std::filesystem::path& file, MacroState& state,
   }
 }
 
-bool WriteMacro(const std::filesystem::path& file, const MacroState& state, int index) {
-  if (index < 0 || index >= kMaxMacrosPerGroup) return false;
-  const std::u16string line =
-      EncodeMacroLine(state.macroTable.slots[static_cast<size_t>(index)], kMacroFileVersion);
+std::optional<PendingMacroWrite> PrepareWriteMacro(const std::filesystem::path& file,
+                                                   const MacroState& state, int index) {
+  if (index < 0 || index >= kMaxMacrosPerGroup) return std::nullopt;
+  return PendingMacroWrite{file, index, WrittenMacroCount(state),
+                           EncodeMacroLine(state.macroTable.slots[static_cast<size_t>(index)])};
+}
+
+bool PendingMacroWrite::Write() const {
   return ini::Update(file, [&](ini::IniDocument& doc) {
     return doc.Set(kInit, kDatVer, ToU16(kMacroFileVersion)) &&
-           doc.Set(kMacros, kMacroNum, ToU16(WrittenMacroCount(state))) &&
-           doc.Set(kMacros, ToU16(index), line);
+           doc.Set(kMacros, kMacroNum, ToU16(macroNum)) && doc.Set(kMacros, ToU16(index), line);
   });
 }
 
-bool WriteMacroFile(const std::filesystem::path& file, const MacroState& state) {
-  const int count = WrittenMacroCount(state);
+bool WriteMacro(const std::filesystem::path& file, const MacroState& state, int index) {
+  const auto pending = PrepareWriteMacro(file, state, index);
+  return pending && pending->Write();
+}
+
+namespace {
+
+bool WriteMacroLines(const std::filesystem::path& file, const MacroRecord* macros, int count,
+                     bool locked) {
   return ini::Update(file, [&](ini::IniDocument& doc) {
     bool ok = doc.Set(kInit, kDatVer, ToU16(kMacroFileVersion));
-    if (state.groupLocked != 0) ok = ok && doc.Set(kInit, kLockMarker, kLockMarker);
+    if (locked) ok = ok && doc.Set(kInit, kLockMarker, kLockMarker);
     ok = ok && doc.Set(kMacros, kMacroNum, ToU16(count));
-    for (int i = 0; i < count && ok; ++i) {
-      ok = doc.Set(kMacros, ToU16(i),
-                   EncodeMacroLine(state.macroTable.slots[static_cast<size_t>(i)]));
-    }
+    for (int i = 0; i < count && ok; ++i)
+      ok = doc.Set(kMacros, ToU16(i), EncodeMacroLine(macros[i]));
     return ok;
   });
+}
+
+}  // namespace
+
+bool WriteMacroFile(const std::filesystem::path& file, const MacroState& state) {
+  return WriteMacroLines(file, state.macroTable.slots.data(), WrittenMacroCount(state),
+                         state.groupLocked != 0);
+}
+
+bool WriteBuiltInMacroFile(const std::filesystem::path& file, const BuiltInMacroTable& table) {
+  return WriteMacroLines(file, table.slots.data(),
+                         std::clamp<int>(table.builtInMacroCount, 0, kBuiltInMacroSlots), false);
 }
 
 bool WriteLockedMacroFile(const std::filesystem::path& file, MacroState& state) {

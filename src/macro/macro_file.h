@@ -57,9 +57,24 @@ void ReadBuiltInMacroFile(const std::filesystem::path& file, MacroState& state,
 // marker and the other lines stay as the file has them. False when nothing was written.
 bool WriteMacro(const std::filesystem::path& file, const MacroState& state, int index);
 
+// WriteMacro in two halves: the line is encoded on the thread that owns the table, the file is
+// written later on any thread.
+struct PendingMacroWrite {
+  std::filesystem::path file;
+  int index = 0;
+  int macroNum = 0;
+  std::u16string line;
+  bool Write() const;
+};
+std::optional<PendingMacroWrite> PrepareWriteMacro(const std::filesystem::path& file,
+                                                   const MacroState& state, int index);
+
 // Writes DAT_VER 3, the lock marker when groupLocked is set, macroNum and every macro's line.
 // Keys already in the file stay.
 bool WriteMacroFile(const std::filesystem::path& file, const MacroState& state);
+
+// The built-in macro file in the same layout (the program only reads it; this makes it).
+bool WriteBuiltInMacroFile(const std::filesystem::path& file, const BuiltInMacroTable& table);
 
 // Sets groupLocked, then WriteMacroFile: the file carries the lock marker.
 bool WriteLockedMacroFile(const std::filesystem::path& file, MacroState& state);

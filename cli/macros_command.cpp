@@ -1,0 +1,129 @@
+#include "cli/macros_command.h"
+
+#include <memory>
+#include <optional>
+
+#include "cli/settings_json.h"
+#include "keys/key_codes.h"
+#include "macro/macro_file.h"
+#include "macro/macro_library.h"
+#include "platform/clock/clock.h"
+#include "profile/product_description.h"
+
+namespace devero::cli {
+namespace {
+
+// The library's reads need no page, dialog or recorder.
+class NoFileChooser : public FileChooser {
+ public:
+  std::optional<std::filesystem::path> Choose(const FileChoiceRequest&) override {
+    return std::nullopt;
+  }
+};
+
+class NoMacroPage : public MacroPageView {
+ public:
+  void ShowGroupList(const std::vector<GroupListRow>&, int) override {}
+  void SelectGroupRow(int) override {}
+  void EmptyGroupList() override {}
+  void StartGroupRowRename(int) override {}
+  void EmptyStepList() override {}
+  void RefreshStepList() override {}
+  void SelectStepRow(int) override {}
+  void SetRepeatCountField(std::u16string_view, bool) override {}
+  std::u16string RepeatCountText() const override { return u"1"; }
+  void EmptyLightingList() override {}
+  void ClosePopupMenu() override {}
+};
+
+class NoRecording : public RecordingControl {
+ public:
+  bool IsRecording() const override { return false; }
+  void EndRecording() override {}
+};
+
+class NoClock : public Clock {
+ public:
+  void SleepMs(int) override {}
+  int64_t NowMs() const override { return 0; }
+  int64_t UtcMsOfDay() const override { return 0; }
+};
+
+bool IsKeyStep(uint8_t code) {
+  return code != kStepDelay && (code < kStepCursorMove || code > kStep251);
+}
+
+}  // namespace
+
+nlohmann::ordered_json MacroJson(const MacroRecord& macro, int language_is_english, bool locked) {
+  nlohmann::ordered_json out;
+  out["macroName"] = Utf8(MacroName(macro));
+  if (locked) out["locked"] = true;
+  out["repeatMode"] = macro.repeatMode;
+  out["repeatCount"] = macro.repeatCount;
+  out["stepCount"] = macro.stepCount;
+  out["xyStepCount"] = macro.xyStepCount;
+  out["code247Count"] = macro.code247Count;
+  out["dpiStepCount"] = macro.dpiStepCount;
+  out["code250Count"] = macro.code250Count;
+  out["ledDataCount"] = macro.ledDataCount;
+  out["code251DataCount"] = macro.code251DataCount;
+  out["reservedBytes"] = nlohmann::ordered_json::array();
+  for (uint8_t b : macro.reservedBytes)
+    out["reservedBytes"].push_back(b);
+  nlohmann::ordered_json steps = nlohmann::ordered_json::array();
+  for (int s = 0; s < UsedStepCount(macro); ++s) {
+    const MacroStep step = *StepAt(macro, s);
+    nlohmann::ordered_json j = {{"stepAction", step.stepAction},
+                                {"stepCode", step.stepCode},
+                                {"param1", step.param1},
+                                {"param2", step.param2},
+                                {"stepDelay", step.stepDelay}};
+    if (IsKeyStep(step.stepCode)) j["text"] = Utf8(StepKeyName(step.stepCode, language_is_english));
+    steps.push_back(std::move(j));
+  }
+  out["steps"] = std::move(steps);
+  return out;
+}
+
+nlohmann::ordered_json MacrosJson(RuntimePaths& paths, CliWarnings& warnings) {
+  paths.SetLanguage(ReadLanguage(paths.ProductFile()));
+  const int language = paths.LanguageIsEnglish();
+  auto macros = std::make_unique<MacroState>();
+  MacroLibraryState library;
+  NoFileChooser chooser;
+  NoClock clock;
+  NoMacroPage page;
+  NoRecording recording;
+  MacroLibrary lib(*macros, library, paths, warnings, chooser, clock, page, recording);
+  lib.ReadGroupIndex(false);
+
+  nlohmann::ordered_json groups = nlohmann::ordered_json::array();
+  for (int g = 0; g < library.groupCount; ++g) {
+    ReadMacroFile(*lib.GroupFilePath(g), *macros, warnings, language);
+    const MacroTable& table = macros->macroTable;
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (int m = 0; m < table.macroCount; ++m)
+      list.push_back(
+          MacroJson(table.slots[static_cast<size_t>(m)], language, macros->groupLocked != 0));
+    groups.push_back({{"name", Utf8(library.groupNames[static_cast<size_t>(g)])},
+                      {"macroCount", table.macroCount},
+                      {"macros", std::move(list)}});
+  }
+
+  ReadBuiltInMacroFile(paths.BuiltInMacroFile(), *macros, warnings, language);
+  nlohmann::ordered_json built_in = nlohmann::ordered_json::array();
+  for (int i = 0; i < macros->builtInMacroTable.builtInMacroCount; ++i)
+    built_in.push_back(
+        MacroJson(macros->builtInMacroTable.slots[static_cast<size_t>(i)], language));
+
+  nlohmann::ordered_json out;
+  out["languageIsEnglish"] = language;
+  out["groupCount"] = library.groupCount;
+  out["groups"] = std::move(groups);
+  out["builtIn"] = std::move(built_in);
+  out["warnings"] = WarningsJson(warnings.texts());
+  return out;
+}
+
+}  // namespace devero::cli
