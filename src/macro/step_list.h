@@ -48,6 +48,11 @@ class StepList {
   // The row that refreshes select again (the row the user last chose).
   int current_row() const { return current_row_; }
   void set_current_row(int row) { current_row_ = row; }
+  // The user chose a row (a right-button release over it, or the page's own choice).
+  void Select(int row) {
+    view_.SelectRow(row);
+    current_row_ = row;
+  }
 
   MacroListView& view() { return view_; }
 

@@ -61,10 +61,7 @@ class MacroEditFixture : public ::testing::Test {
   }
 
   void Refresh() { editor.RefreshStepList(); }
-  void SelectStepRow(int row) {
-    steps_view.SelectRow(row);
-    step_list.set_current_row(row);
-  }
+  void SelectStepRow(int row) { step_list.Select(row); }
   std::vector<uint8_t> Codes(int index = 0) {
     const MacroRecord& m = Macro(index);
     return std::vector<uint8_t>(m.stepCode.begin(), m.stepCode.begin() + UsedStepCount(m));
