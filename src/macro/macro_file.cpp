@@ -220,8 +220,31 @@ std::optional<PendingMacroWrite> PrepareWriteMacro(const std::filesystem::path& 
                            EncodeMacroLine(state.macroTable.slots[static_cast<size_t>(index)])};
 }
 
+namespace {
+
+// An older line in the version-3 layout: six reserved values (read as 0 before) after the
+// header, so that its steps and blocks stay where the reader looks for them.
+std::u16string UpgradedLine(std::u16string_view line) {
+  constexpr size_t kOldStepsAt = 75 * 3;
+  std::u16string out(line);
+  if (out.size() > kOldStepsAt) out.insert(kOldStepsAt, std::u16string(18, u'0'));
+  return out;
+}
+
+}  // namespace
+
 bool PendingMacroWrite::Write() const {
   return ini::Update(file, [&](ini::IniDocument& doc) {
+    // One version-3 line in an older file turns the whole file into version 3: its other
+    // lines are moved to that layout, or they would be read shifted.
+    if (DatVersionOf(doc) != kMacroFileVersion) {
+      const int old_count = MacroNumOf(doc, kMaxMacrosPerGroup);
+      for (int k = 0; k < old_count; ++k) {
+        if (k == index) continue;
+        const auto old_line = doc.Find(kMacros, ToU16(k));
+        if (old_line && !doc.Set(kMacros, ToU16(k), UpgradedLine(*old_line))) return false;
+      }
+    }
     return doc.Set(kInit, kDatVer, ToU16(kMacroFileVersion)) &&
            doc.Set(kMacros, kMacroNum, ToU16(macroNum)) && doc.Set(kMacros, ToU16(index), line);
   });

@@ -1,6 +1,7 @@
 #include "macro/macro_library.h"
 
 #include <algorithm>
+#include <memory>
 #include <system_error>
 
 #include "platform/fs/file_ops.h"
@@ -756,6 +757,23 @@ MacroRecord MacroLibrary::GroupMacro(int group, int index) const {
   const auto file = GroupFilePath(group);
   if (!file) return MacroRecord{};
   return ReadMacroFromFile(*file, index, paths_.LanguageIsEnglish()).value_or(MacroRecord{});
+}
+
+bool MacroLibrary::StoreGroupMacro(int group, int index, const MacroRecord& macro) {
+  const auto file = GroupFilePath(group);
+  if (!file || group >= library_.groupCount || index < 0 || index >= kMaxMacrosPerGroup)
+    return false;
+  if (group == library_.loadedGroup) {
+    if (index >= macros_.macroTable.macroCount) return false;
+    macros_.macroTable.slots[static_cast<size_t>(index)] = macro;
+    return WriteMacro(*file, macros_, index);
+  }
+  if (!fs::FileExists(*file)) return false;
+  auto other = std::make_unique<MacroState>();
+  ReadMacroFile(*file, *other, warnings_, paths_.LanguageIsEnglish());
+  if (index >= other->macroTable.macroCount) return false;
+  other->macroTable.slots[static_cast<size_t>(index)] = macro;
+  return WriteMacro(*file, *other, index);
 }
 
 }  // namespace devero

@@ -151,6 +151,10 @@ class MacroLibrary {
   // when the group or the macro does not exist.
   MacroRecord GroupMacro(int group, int index) const;
   int GroupCount() const { return library_.groupCount; }
+  // Stores a changed macro `index` of group `group` (the re-download's adjusted macro): in the
+  // loaded group into its slot and file, in any other group into its file only, so the table
+  // keeps the loaded group. False when that macro does not exist.
+  bool StoreGroupMacro(int group, int index, const MacroRecord& macro);
   int GroupMacroCount(int group) const;
 
  private:

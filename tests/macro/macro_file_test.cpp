@@ -292,6 +292,30 @@ TEST_F(MacroFileTest, AnOlderFileIsReadInItsLayoutAndRewrittenAsVersion3) {
   EXPECT_EQ(doc.Get(u"Macros", u"0", u"", 30000).size(), 7863u);
 }
 
+TEST_F(MacroFileTest, OneLineWrittenIntoAnOlderFileKeepsItsOtherMacros) {
+  std::string lines;
+  for (int k = 0; k < 3; ++k) {
+    MacroRecord m = Named(u"old" + ToU16(k));
+    m.stepCount = 1;
+    SetStepAt(m, 0, MacroStep{kActionPress, static_cast<uint8_t>(0x04 + k), 0, 0, 30});
+    m.ledData[0][0] = static_cast<uint8_t>(k + 1);
+    lines += std::to_string(k) + "=" + Line(m, 2) + "\r\n";
+  }
+  Write("[Init]\r\nDAT_VER=2\r\n[Macros]\r\nmacroNum=3\r\n" + lines + "3=short\r\n");
+  Read();
+  SetMacroName(state_->macroTable.slots[1], u"renamed");
+  ASSERT_TRUE(WriteMacro(File(), *state_, 1));
+  Read();
+  EXPECT_EQ(state_->datVersion, 3);
+  for (int k = 0; k < 3; ++k) {
+    const MacroRecord& m = state_->macroTable.slots[k];
+    EXPECT_EQ(MacroName(m), k == 1 ? u"renamed" : u"old" + ToU16(k));
+    EXPECT_EQ(StepAt(m, 0), (MacroStep{kActionPress, static_cast<uint8_t>(0x04 + k), 0, 0, 30}));
+    EXPECT_EQ(m.ledData[0][0], k + 1);
+  }
+  EXPECT_EQ(ini::Load(File()).Get(u"Macros", u"3", u"", 10), u"short");
+}
+
 TEST_F(MacroFileTest, OnlyTheExactMarkerLocks) {
   const std::pair<const char*, int> cases[] = {
       {"MacMd5", 1}, {"macmd5", 0}, {"MACMD5", 0}, {"MacMd5 x", 0}, {"", 0},

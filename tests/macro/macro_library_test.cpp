@@ -670,6 +670,27 @@ TEST_F(MacroLibraryTest, TheLookupSeesTheLoadedGroupAsEditedAndOthersAsSaved) {
   EXPECT_EQ(lib_.GroupMacroCount(5), 0);
 }
 
+TEST_F(MacroLibraryTest, AStoredMacroChangesOnlyItsGroup) {
+  Setup({{u"A", {u"a1", u"a2"}}, {u"B", {u"b1", u"b2"}}});
+  MacroRecord changed = FixtureMacro(u"b2", 1);
+  changed.stepParam[0].param2 = 31;
+  ASSERT_TRUE(lib_.StoreGroupMacro(1, 1, changed));
+  EXPECT_EQ(TableNames(), (Texts{u"a1", u"a2"}));
+  EXPECT_TRUE(*ReadMacroFromFile(GroupPath(MacroDir(), u"B"), 1, 1) == changed);
+  EXPECT_EQ(MacroName(*ReadMacroFromFile(GroupPath(MacroDir(), u"B"), 0, 1)), u"b1");
+
+  changed = FixtureMacro(u"a1", 0);
+  changed.stepDelay[0] = 7;
+  ASSERT_TRUE(lib_.StoreGroupMacro(0, 0, changed));
+  EXPECT_EQ(macros_->macroTable.slots[0].stepDelay[0], 7);
+  EXPECT_EQ(ReadMacroFromFile(GroupPath(MacroDir(), u"A"), 0, 1)->stepDelay[0], 7);
+
+  EXPECT_FALSE(lib_.StoreGroupMacro(0, 2, changed));
+  EXPECT_FALSE(lib_.StoreGroupMacro(1, 2, changed));
+  EXPECT_FALSE(lib_.StoreGroupMacro(2, 0, changed));
+  EXPECT_FALSE(stdfs::exists(GroupPath(MacroDir(), u"")));
+}
+
 TEST_F(MacroLibraryTest, PreparedSavesWriteLater) {
   Setup({{u"A", {u"a1"}}});
   Expand(0);
