@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "cli/settings_json.h"
-#include "keys/key_codes.h"
 #include "macro/macro_file.h"
 #include "macro/macro_library.h"
-#include "platform/clock/clock.h"
+#include "macro/step_text.h"
+#include "platform/clock/virtual_clock.h"
 #include "profile/product_description.h"
 
 namespace devero::cli {
@@ -42,17 +42,6 @@ class NoRecording : public RecordingControl {
   void EndRecording() override {}
 };
 
-class NoClock : public Clock {
- public:
-  void SleepMs(int) override {}
-  int64_t NowMs() const override { return 0; }
-  int64_t UtcMsOfDay() const override { return 0; }
-};
-
-bool IsKeyStep(uint8_t code) {
-  return code != kStepDelay && (code < kStepCursorMove || code > kStep251);
-}
-
 }  // namespace
 
 nlohmann::ordered_json MacroJson(const MacroRecord& macro, int language_is_english, bool locked) {
@@ -79,7 +68,7 @@ nlohmann::ordered_json MacroJson(const MacroRecord& macro, int language_is_engli
                                 {"param1", step.param1},
                                 {"param2", step.param2},
                                 {"stepDelay", step.stepDelay}};
-    if (IsKeyStep(step.stepCode)) j["text"] = Utf8(StepKeyName(step.stepCode, language_is_english));
+    j["text"] = Utf8(StepText(macro, s, language_is_english).text);
     steps.push_back(std::move(j));
   }
   out["steps"] = std::move(steps);
@@ -92,7 +81,7 @@ nlohmann::ordered_json MacrosJson(RuntimePaths& paths, CliWarnings& warnings) {
   auto macros = std::make_unique<MacroState>();
   MacroLibraryState library;
   NoFileChooser chooser;
-  NoClock clock;
+  VirtualClock clock;  // the reads below never wait
   NoMacroPage page;
   NoRecording recording;
   MacroLibrary lib(*macros, library, paths, warnings, chooser, clock, page, recording);

@@ -63,7 +63,7 @@ TEST(MacrosCommand, ListsTheFactoryLibraryOfEachLanguage) {
     EXPECT_EQ(click["steps"][0]["text"], c.left_button);
     const Json& dpi = out["groups"][1]["macros"][3];
     EXPECT_EQ(dpi["dpiStepCount"], 1);
-    EXPECT_FALSE(dpi["steps"][0].contains("text"));
+    EXPECT_EQ(dpi["steps"][0]["text"], "[DPI]:400 ");
     ASSERT_EQ(out["builtIn"].size(), 13u);
     EXPECT_EQ(out["builtIn"][0]["macroName"], "Copy");
     EXPECT_EQ(out["builtIn"][0]["reservedBytes"], Json::parse("[0,10,0,0,0,0]"));
@@ -101,7 +101,7 @@ TEST(MacrosCommand, ShowsLockedGroupsAndReportsMissingFilesWithoutChangingThem) 
        "xyStepCount":0,"code247Count":0,"dpiStepCount":0,"code250Count":0,"ledDataCount":0,
        "code251DataCount":0,"reservedBytes":[0,10,0,0,0,0],"steps":[
         {"stepAction":1,"stepCode":4,"param1":0,"param2":0,"stepDelay":20,"text":"A"},
-        {"stepAction":0,"stepCode":0,"param1":0,"param2":0,"stepDelay":500}]}]})");
+        {"stepAction":0,"stepCode":0,"param1":0,"param2":0,"stepDelay":500,"text":"[Delay]"}]}]})");
   EXPECT_EQ(out["groups"][0], expected_locked);
   EXPECT_EQ(out["groups"][1]["macroCount"], 12);
   EXPECT_EQ(out["groups"][1]["macros"][0]["macroName"], "");
