@@ -37,14 +37,17 @@ TEST(SysfsReportDescriptor, ReadsTheNodesDescriptorFile) {
   EXPECT_FALSE(ReadSysfsReportDescriptor(sysfs.path(), "").has_value());
 }
 
-TEST(HidapiBus, AFailedOpenIsInvalidAndKeepsTheReason) {
+TEST(HidapiBus, AMissingNodeIsInvalidWithItsReason) {
   HidapiBus bus;
   const HidHandle missing = bus.Open("/dev/hidraw-devero-none", HidAccess::kWrite);
   EXPECT_TRUE(missing.IsInvalid());
   EXPECT_EQ(missing.error_number(), ENOENT);
   EXPECT_FALSE(missing.SetFeature(std::vector<uint8_t>{7, 0x20}));
+}
 
+TEST(HidapiBus, ANodeWithoutPermissionGivesEacces) {
   if (::geteuid() == 0) GTEST_SKIP() << "root opens any file";
+  HidapiBus bus;
   testing::TempDir dir;
   testing::WriteFile(dir / "hidraw9", "");
   ::chmod((dir / "hidraw9").c_str(), 0);
