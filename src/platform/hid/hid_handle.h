@@ -25,6 +25,9 @@ class HidHandle {
   // errno of the failed open (EACCES when the node may not be opened), 0 otherwise.
   int error_number() const { return error_number_; }
 
+  // Back to null; the device closes when no other copy holds it.
+  void Close() { *this = HidHandle(); }
+
   // The device calls fail at once, without a device, for a null or invalid handle.
   bool SetFeature(std::span<const uint8_t> report) const;
   bool GetFeature(std::span<uint8_t> report) const;

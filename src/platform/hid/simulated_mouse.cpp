@@ -99,6 +99,7 @@ class SimulatedMouse::Core {
   };
 
   explicit Core(SimulatedMouseOptions o) : options(std::move(o)), memory(kMemorySize, 0) {
+    keep_file = !options.memory_file.empty() && fs::FileExists(options.memory_file);
     options.feature_report_length = std::max<uint16_t>(options.feature_report_length, 8);
     options.input_report_length = std::max<uint16_t>(options.input_report_length, 3);
   }
@@ -109,15 +110,29 @@ class SimulatedMouse::Core {
 
   void FollowIdentityByte() { profile = (memory[kIdentityByte] >> 5) & 3; }
 
+  // A complete identity block (0x5A, identity byte, 0xA5, product id, vendor id, 0x10) names
+  // the product id the mouse reports from then on: a repaired mouse stays repaired.
+  void FollowIdentityBlock() {
+    const uint16_t product = static_cast<uint16_t>(memory[3] | (memory[4] << 8));
+    const uint16_t vendor = static_cast<uint16_t>(memory[5] | (memory[6] << 8));
+    if (memory[0] == 0x5A && memory[2] == 0xA5 && memory[7] == 0x10 &&
+        vendor == options.vendor_id && product != 0) {
+      options.product_id = product;
+    }
+  }
+
   void WriteLocked(uint16_t address, std::span<const uint8_t> bytes) {
     bool identity = false;
+    bool identity_block = false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       const uint16_t a = static_cast<uint16_t>(address + i);
       memory[a] = bytes[i];
       identity = identity || a == kIdentityByte;
+      identity_block = identity_block || a < 8;
     }
     if (!bytes.empty()) dirty = true;
     if (identity) FollowIdentityByte();
+    if (identity_block) FollowIdentityBlock();
   }
 
   void SendInputLocked(std::span<const uint8_t> report) {
@@ -252,6 +267,9 @@ class SimulatedMouse::Core {
   uint64_t generation = 1;
   std::vector<uint8_t> memory;
   bool dirty = false;
+  // An image on disk that was not loaded (yet, or because it is broken) is never overwritten
+  // on exit.
+  bool keep_file = false;
   std::array<uint8_t, 256> staging{};
   std::array<uint8_t, 8> last_set{};
   bool last_was_read = false;
@@ -337,7 +355,7 @@ SimulatedMouse::SimulatedMouse(SimulatedMouseOptions options)
 
 SimulatedMouse::~SimulatedMouse() {
   std::lock_guard lock(core_->mutex);
-  if (core_->dirty && !core_->options.memory_file.empty()) {
+  if (core_->dirty && !core_->keep_file && !core_->options.memory_file.empty()) {
     const std::string bytes(core_->memory.begin(), core_->memory.end());
     fs::WriteFileAtomically(core_->options.memory_file, bytes);
   }
@@ -428,6 +446,7 @@ std::string SimulatedMouse::LoadMemoryFile() {
   const auto& path = core_->options.memory_file;
   if (path.empty() || !fs::FileExists(path)) return {};
   const auto bytes = fs::ReadWholeFile(path);
+  if (!bytes || bytes->size() != kMemorySize) core_->keep_file = true;
   if (!bytes) return "Cannot read the mouse memory image " + path.string();
   if (bytes->size() != kMemorySize) {
     return "The mouse memory image " + path.string() + " holds " + std::to_string(bytes->size()) +
@@ -435,7 +454,9 @@ std::string SimulatedMouse::LoadMemoryFile() {
   }
   std::copy(bytes->begin(), bytes->end(), core_->memory.begin());
   core_->FollowIdentityByte();
+  core_->FollowIdentityBlock();
   core_->dirty = false;
+  core_->keep_file = false;
   return {};
 }
 
@@ -448,6 +469,7 @@ std::string SimulatedMouse::SaveMemoryFile() {
     return "Cannot write the mouse memory image " + path.string();
   }
   core_->dirty = false;
+  core_->keep_file = false;
   return {};
 }
 

@@ -34,12 +34,14 @@ class SimulatedMouse {
   static constexpr uint16_t kFeatureUsagePage = 0xFF01;
 
   explicit SimulatedMouse(SimulatedMouseOptions options);
-  // Saves the memory to the memory file when it changed since the last load or save.
+  // Saves the memory to the memory file when it changed since the last load or save, unless
+  // an image was there that was not loaded.
   ~SimulatedMouse();
   SimulatedMouse(const SimulatedMouse&) = delete;
   SimulatedMouse& operator=(const SimulatedMouse&) = delete;
 
-  // The USB ids it answers with; the product id changes when the identity is repaired.
+  // The USB ids it answers with. The product id follows a complete identity block written to
+  // memory bytes 0..7 (0x5A, identity byte, 0xA5, product id, vendor id, 0x10).
   uint16_t vendor_id() const;
   uint16_t product_id() const;
   void SetProductId(uint16_t product_id);
@@ -61,7 +63,7 @@ class SimulatedMouse {
   // Writes as a committed block would (the current profile follows byte 1).
   void WriteMemory(uint16_t address, std::span<const uint8_t> bytes);
 
-  // Loads the memory file when it exists; an error text, or empty on success.
+  // Loads the memory file when it exists; an error text, or empty on success (or no file).
   std::string LoadMemoryFile();
   std::string SaveMemoryFile();
 

@@ -82,6 +82,16 @@ TEST_F(SimulatedMouseTest, RepliesCarryTheProfileInByte6) {
   EXPECT_EQ((Get()[6] >> 2) & 3, 3);
 }
 
+TEST_F(SimulatedMouseTest, ARepairedIdentityBlockChangesTheProductId) {
+  SimulatedMouse broken({kVid, 0x0002, 8, 8, {}});
+  broken.WriteMemory(0, Bytes{0x5A, 0x03, 0xA5, 0x01, 0x00, 0x09, 0x12});
+  EXPECT_EQ(broken.product_id(), 0x0002);  // not complete yet
+  broken.WriteMemory(7, Bytes{0x10});
+  EXPECT_EQ(broken.product_id(), 0x0001);
+  broken.WriteMemory(0, Bytes{0x5A, 0x03, 0xA5, 0x07, 0x00, 0x34, 0x12, 0x10});  // other vendor
+  EXPECT_EQ(broken.product_id(), 0x0001);
+}
+
 TEST_F(SimulatedMouseTest, RecordsQuickSetsConsumerKeysApplyAndClose) {
   EXPECT_TRUE(Set({7, 0x13, 0x85, 0x92, 0x5B, 0x03, 0x00, 0x02}));
   EXPECT_TRUE(Set({7, 0x14, 0x65, 0x3F, 0, 0, 0, 0}));
@@ -211,14 +221,25 @@ TEST(SimulatedMouseFile, MemoryImageSurvivesARestart) {
   EXPECT_EQ(again.MemoryByte(0xFFFF), 0x5A);
   EXPECT_EQ(again.CurrentProfile(), 1);
   EXPECT_EQ(std::filesystem::file_size(image), SimulatedMouse::kMemorySize);
+  {
+    SimulatedMouse forgot_to_load({kVid, kPid, 8, 8, image});
+    forgot_to_load.WriteMemory(0xFFFF, Bytes{0x00});
+  }
+  SimulatedMouse third({kVid, kPid, 8, 8, image});
+  EXPECT_EQ(third.LoadMemoryFile(), "");
+  EXPECT_EQ(third.MemoryByte(0xFFFF), 0x5A);
 }
 
 TEST(SimulatedMouseFile, AnImageOfTheWrongSizeIsRefusedWithAReason) {
   testing::TempDir dir;
   testing::WriteFile(dir / "short.bin", "abc");
-  SimulatedMouse mouse({kVid, kPid, 8, 8, dir / "short.bin"});
-  EXPECT_NE(mouse.LoadMemoryFile().find("3 bytes instead of 65536"), std::string::npos);
-  EXPECT_EQ(mouse.MemoryByte(0), 0);
+  {
+    SimulatedMouse mouse({kVid, kPid, 8, 8, dir / "short.bin"});
+    EXPECT_NE(mouse.LoadMemoryFile().find("3 bytes instead of 65536"), std::string::npos);
+    EXPECT_EQ(mouse.MemoryByte(0), 0);
+    mouse.WriteMemory(0, Bytes{1});
+  }
+  EXPECT_EQ(testing::ReadFile(dir / "short.bin"), "abc");  // the user's file is left alone
   SimulatedMouse nowhere({kVid, kPid, 8, 8, dir / "missing" / "m.bin"});
   nowhere.WriteMemory(0, Bytes{1});
   EXPECT_NE(nowhere.SaveMemoryFile(), "");
