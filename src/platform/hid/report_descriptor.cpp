@@ -47,7 +47,11 @@ ReportDescriptorSummary ParseReportDescriptor(std::span<const uint8_t> d) {
   ReportDescriptorSummary summary;
   GlobalState global;
   std::vector<GlobalState> stack;
-  std::vector<uint32_t> local_usages;  // extended usages: page in bits 16..31 when given
+  // The first usage of the pending local items; a 4-byte usage carries its own page, a shorter
+  // one takes the page in force at the main item.
+  bool have_usage = false;
+  uint32_t first_usage = 0;
+  bool first_usage_has_page = false;
   int depth = 0;
   int top_level = -1;  // index into summary.collections of the open top-level collection
   // Bits per (collection, kind, report ID).
@@ -114,9 +118,10 @@ ReportDescriptorSummary ParseReportDescriptor(std::span<const uint8_t> d) {
       continue;
     }
     if (type == kTypeLocal) {
-      // A 4-byte usage carries its own page; shorter ones take the current page.
-      if (tag == kLocalUsage || tag == kLocalUsageMinimum) {
-        local_usages.push_back(size == 4 ? value : ((global.usage_page & 0xFFFF) << 16) | value);
+      if ((tag == kLocalUsage || tag == kLocalUsageMinimum) && !have_usage) {
+        have_usage = true;
+        first_usage = value;
+        first_usage_has_page = size == 4;
       }
       continue;
     }
@@ -128,8 +133,9 @@ ReportDescriptorSummary ParseReportDescriptor(std::span<const uint8_t> d) {
           // Devices put application collections at the top; any other kind there still opens
           // a top-level collection so that its reports are counted.
           HidCapabilities caps;
-          const uint32_t usage = local_usages.empty() ? 0 : local_usages.front();
-          caps.usage_page = static_cast<uint16_t>(usage >> 16);
+          const uint32_t usage = have_usage ? first_usage : 0;
+          caps.usage_page =
+              static_cast<uint16_t>(first_usage_has_page ? usage >> 16 : global.usage_page);
           caps.usage = static_cast<uint16_t>(usage & 0xFFFF);
           summary.collections.push_back(caps);
           top_level = static_cast<int>(summary.collections.size()) - 1;
@@ -161,7 +167,7 @@ ReportDescriptorSummary ParseReportDescriptor(std::span<const uint8_t> d) {
       default:
         break;
     }
-    local_usages.clear();  // local items end with every main item
+    have_usage = false;  // local items end with every main item
   }
   if (depth != 0) summary.well_formed = false;
 

@@ -171,6 +171,19 @@ const std::vector<uint8_t> kExtendedUsageWithPushPop = {
     0xC0,                          // End Collection
 };
 
+// The usage page may follow the usage; the page in force at the collection counts.
+const std::vector<uint8_t> kUsageBeforeItsPage = {
+    0x09, 0x01,        // Usage (1)
+    0x06, 0x01, 0xFF,  // Usage Page (Vendor 0xFF01)
+    0xA1, 0x01,        // Collection (Application)
+    0x85, 0x07,        //   Report ID (7)
+    0x09, 0x01,        //   Usage (1)
+    0x75, 0x08,        //   Report Size (8)
+    0x95, 0x07,        //   Report Count (7)
+    0xB1, 0x02,        //   Feature
+    0xC0,              // End Collection
+};
+
 struct GoodCase {
   std::string name;
   std::vector<uint8_t> bytes;
@@ -210,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"ExtendedUsageWithPushPop",
                  kExtendedUsageWithPushPop,
                  {{0xFF00, 0x01, 5, 0, 33}},
-                 false}),
+                 false},
+        GoodCase{"UsageBeforeItsPage", kUsageBeforeItsPage, {{0xFF01, 0x01, 0, 0, 8}}, true}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReportDescriptor, MalformedInputNeverReadsPastTheEnd) {
