@@ -8,7 +8,9 @@ namespace devero {
 namespace {
 
 // (value mod 256) for any int, as the entry's index arithmetic wants.
-int Mod256(int64_t value) { return static_cast<int>(((value % 256) + 256) % 256); }
+int Mod256(int64_t value) {
+  return static_cast<int>(((value % 256) + 256) % 256);
+}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "device/function_codes.h"
 
 #include <array>
+#include <cstddef>
 
 namespace devero {
 
@@ -37,13 +38,21 @@ uint8_t DeviceFunctionCode(int32_t code, int32_t companion, uint8_t mode) {
   return repeated ? kDeviceMacroRepeat : kDeviceBuiltInOrGroupMacro;
 }
 
-bool HasButtonEntry(uint8_t d) { return d == 13 || d == 14 || d == 15 || d == 30 || d == 31; }
+bool HasButtonEntry(uint8_t d) {
+  return d == 13 || d == 14 || d == 15 || d == 30 || d == 31;
+}
 
-bool PlaysMacro(uint8_t d) { return d == 13 || d == 14 || d == 30 || d == 31; }
+bool PlaysMacro(uint8_t d) {
+  return d == 13 || d == 14 || d == 30 || d == 31;
+}
 
-bool IsDpiDeviceFunction(uint8_t d) { return d == 6 || d == 11 || d == 12; }
+bool IsDpiDeviceFunction(uint8_t d) {
+  return d == 6 || d == 11 || d == 12;
+}
 
-bool IsProfileFunction(int32_t code) { return code >= 19 && code <= 22; }
+bool IsProfileFunction(int32_t code) {
+  return code >= 19 && code <= 22;
+}
 
 uint16_t ConsumerUsage(int index) {
   static constexpr std::array<uint16_t, 11> kUsages = {

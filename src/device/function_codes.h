@@ -37,7 +37,11 @@ bool IsProfileFunction(int32_t code);
 uint16_t ConsumerUsage(int index);
 
 // Group number (from 0) and macro index of a group macro code.
-inline int GroupOfCode(int32_t code) { return code / 256 - 1; }
-inline int MacroOfCode(int32_t code) { return code % 256; }
+inline int GroupOfCode(int32_t code) {
+  return code / 256 - 1;
+}
+inline int MacroOfCode(int32_t code) {
+  return code % 256;
+}
 
 }  // namespace devero

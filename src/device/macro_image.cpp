@@ -5,9 +5,13 @@
 namespace devero {
 namespace {
 
-constexpr uint32_t RoundUp8(uint32_t n) { return (n + 7u) & ~7u; }
+constexpr uint32_t RoundUp8(uint32_t n) {
+  return (n + 7u) & ~7u;
+}
 
-int StepsOf(const MacroRecord& m) { return std::min<int>(m.stepCount, kMaxSteps); }
+int StepsOf(const MacroRecord& m) {
+  return std::min<int>(m.stepCount, kMaxSteps);
+}
 
 // Writes into a fixed buffer; whatever would pass its end is dropped.
 class BoundedWriter {
@@ -17,9 +21,12 @@ class BoundedWriter {
     if (at < out_.size()) out_[at] = byte;
   }
   void Append(std::initializer_list<uint8_t> bytes) {
-    for (uint8_t b : bytes) Put(pos_++, b);
+    for (uint8_t b : bytes)
+      Put(pos_++, b);
   }
-  void Append16(uint16_t value) { Append({static_cast<uint8_t>(value & 0xFF), static_cast<uint8_t>(value >> 8)}); }
+  void Append16(uint16_t value) {
+    Append({static_cast<uint8_t>(value & 0xFF), static_cast<uint8_t>(value >> 8)});
+  }
   size_t pos() const { return pos_; }
 
  private:
@@ -58,11 +65,14 @@ uint32_t DelayUnits(uint16_t delay_ms, int interval_ms, bool cap) {
   return ms / static_cast<uint32_t>(std::max(interval_ms, 1));
 }
 
-uint32_t PaddedBlock(const DataBlock& block) { return RoundUp8(4u * block[0] + 4u); }
+uint32_t PaddedBlock(const DataBlock& block) {
+  return RoundUp8(4u * block[0] + 4u);
+}
 
 int TotalExtraRecords(const MacroRecord& m, int interval_ms) {
   int e = 0;
-  for (int i = 0; i < StepsOf(m); ++i) e += ExtraDelayRecords(m.stepDelay[i], interval_ms);
+  for (int i = 0; i < StepsOf(m); ++i)
+    e += ExtraDelayRecords(m.stepDelay[i], interval_ms);
   return e;
 }
 
@@ -74,8 +84,10 @@ uint32_t DataOffset(const MacroRecord& m, uint32_t steps, int extra) {
 }
 
 void AppendDelayRecords(BoundedWriter& w, const Delay& delay) {
-  for (int i = 0; i < delay.extra_full; ++i) w.Append({127, 0});
-  for (int i = 0; i < delay.extra_empty; ++i) w.Append({0, 0});
+  for (int i = 0; i < delay.extra_full; ++i)
+    w.Append({127, 0});
+  for (int i = 0; i < delay.extra_empty; ++i)
+    w.Append({0, 0});
 }
 
 void AppendCursorMove(BoundedWriter& w, uint8_t d, uint8_t action, const StepParam& p) {
@@ -124,7 +136,8 @@ void RepeatShortMacro(MacroRecord& m) {
   const int steps = StepsOf(m);
   if (steps == 0) return;
   uint32_t total = 1;
-  for (int i = 0; i < steps; ++i) total += m.stepDelay[i];
+  for (int i = 0; i < steps; ++i)
+    total += m.stepDelay[i];
   const uint32_t factor = 40 / total;
   if (factor <= 1) return;
   int count = steps;
@@ -196,7 +209,8 @@ bool BuildMacroImage(const MacroRecord& m, MacroKind kind, uint32_t size, uint16
         w.Append({delay.d, kStepLighting, static_cast<uint8_t>(copy_address & 0xFF),
                   static_cast<uint8_t>(((copy_address >> 8) & 0x3F) + kind_bits)});
         w.Put(data_at, static_cast<uint8_t>(data[0] - 1));
-        for (uint32_t k = 1; k < length && k < data.size(); ++k) w.Put(data_at + k, data[k]);
+        for (uint32_t k = 1; k < length && k < data.size(); ++k)
+          w.Put(data_at + k, data[k]);
         data_at += RoundUp8(length);
         if (address + data_at > 16385) {
           warnings.ShowWarning(u" Error");

@@ -110,11 +110,10 @@ bool SettingsDownload::PlaceMacros(const DownloadContext& ctx) {
           left_size_ = placed.size;
         }
       }
-      const auto earlier = std::find_if(placement_.begin(), placement_.begin() + e,
-                                        [&](const PlacedSlot& other) {
-                                          return HasButtonEntry(other.device_function_code) &&
-                                                 other.code == code;
-                                        });
+      const auto earlier =
+          std::find_if(placement_.begin(), placement_.begin() + e, [&](const PlacedSlot& other) {
+            return HasButtonEntry(other.device_function_code) && other.code == code;
+          });
       if (earlier != placement_.begin() + e) {
         placed.address = earlier->address;
       } else {
@@ -144,12 +143,11 @@ bool SettingsDownload::WriteMacros(const DownloadContext& ctx) {
     MacroKind kind;
     MacroRecord macro = MacroOfSlot(ctx, placed.code, kind);
     if (kind == MacroKind::kRapidFireOrGroup) {
-      const bool written = std::any_of(placement_.begin(), placement_.begin() + e,
-                                       [&](const PlacedSlot& other) {
-                                         return PlaysMacro(other.device_function_code) &&
-                                                other.code == placed.code &&
-                                                other.address == placed.address;
-                                       });
+      const bool written =
+          std::any_of(placement_.begin(), placement_.begin() + e, [&](const PlacedSlot& other) {
+            return PlaysMacro(other.device_function_code) && other.code == placed.code &&
+                   other.address == placed.address;
+          });
       if (written) continue;
       RepeatShortMacro(macro);
     }

@@ -10,16 +10,19 @@ void Put16(SettingsBlock& b, int at, uint16_t value) {
   b[at + 1] = static_cast<uint8_t>(value >> 8);
 }
 
-uint8_t Nibble(int32_t level) { return static_cast<uint8_t>(level & 0xF); }
+uint8_t Nibble(int32_t level) {
+  return static_cast<uint8_t>(level & 0xF);
+}
 
-int32_t Component(const ColorLevels& c, int j) { return j == 0 ? c.r : j == 1 ? c.g : c.b; }
+int32_t Component(const ColorLevels& c, int j) {
+  return j == 0 ? c.r : j == 1 ? c.g : c.b;
+}
 
 }  // namespace
 
 uint8_t DpiCode(uint8_t stage_value) {
-  static constexpr std::array<uint8_t, 23> kCodes = {1,  2,  3,  4,  5,  6,  7,  8,
-                                                     9,  10, 12, 13, 14, 15, 16, 17,
-                                                     20, 19, 20, 21, 22, 23, 24};
+  static constexpr std::array<uint8_t, 23> kCodes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 13,
+                                                     14, 15, 16, 17, 20, 19, 20, 21, 22, 23, 24};
   return kCodes[std::min<size_t>(stage_value, kCodes.size() - 1)];
 }
 
@@ -59,12 +62,15 @@ SettingsBlock BuildSettingsBlock(const SettingsBlockInput& in) {
   Put16(b, 3, in.regular_product_id);
   Put16(b, 5, in.vendor_id);
   b[7] = 0x10;
-  for (int s1 = 1; s1 <= 8; ++s1) b[7 + s1] = slots[0][s1 - 1];
+  for (int s1 = 1; s1 <= 8; ++s1)
+    b[7 + s1] = slots[0][s1 - 1];
   b[16] = slots[0][8];
 
   std::array<uint8_t, kDpiStageCount> codes{};
-  for (int i = 0; i < kDpiStageCount; ++i) codes[i] = DpiCode(s.dpiStageValue[i]);
-  for (int i = 0; i < kDpiStageCount; ++i) b[19] |= static_cast<uint8_t>(((codes[i] >> 4) & 1) << i);
+  for (int i = 0; i < kDpiStageCount; ++i)
+    codes[i] = DpiCode(s.dpiStageValue[i]);
+  for (int i = 0; i < kDpiStageCount; ++i)
+    b[19] |= static_cast<uint8_t>(((codes[i] >> 4) & 1) << i);
   b[20] = 8;
   for (int k = 0; k < 3; ++k) {
     b[21 + k] = static_cast<uint8_t>(((codes[2 * k] & 0xF) << 4) | (codes[2 * k + 1] & 0xF));
@@ -88,7 +94,8 @@ SettingsBlock BuildSettingsBlock(const SettingsBlockInput& in) {
   b[51] = in.lighting.mode >= 8 ? 0xBF : 0x3F;
   b[58] = static_cast<uint8_t>((s.ledFeatureSymmetry & 1) * 64 + (s.ledFeatureDirection & 3) * 16 +
                                0x0B);
-  for (int k = 0; k < 3; ++k) b[59 + k] = slots[0][9 + k];
+  for (int k = 0; k < 3; ++k)
+    b[59 + k] = slots[0][9 + k];
   const ColorLevels& last = s.ledUserColor[6];  // user components 18, 19, 20
   b[62] = static_cast<uint8_t>((Nibble(last.r) << 4) | Nibble(last.g));
   b[63] = static_cast<uint8_t>(((s.ledBrightness & 7) << 4) | Nibble(last.b));
@@ -99,7 +106,8 @@ SettingsBlock BuildSettingsBlock(const SettingsBlockInput& in) {
     b[96 + k] = slots[3][k];
   }
   Put16(b, 110, in.macro_end);
-  for (int k = 0; k < 3; ++k) Put16(b, 112 + 2 * k, in.data_addresses[k]);
+  for (int k = 0; k < 3; ++k)
+    Put16(b, 112 + 2 * k, in.data_addresses[k]);
   b[118] = in.byte118;
   b[119] = in.byte119;
   b[120] = 0xAA;
