@@ -3,18 +3,13 @@
 #include <array>
 #include <cstdint>
 
-namespace devero {
+#include "profile/profile_settings.h"
 
-// Colour levels 0..15 of one colour (0 is the brightest).
-struct ColorLevels {
-  int r = 0;
-  int g = 0;
-  int b = 0;
-};
+namespace devero {
 
 // The lighting fields the lighting quick-set report carries.
 struct LightingQuickSet {
-  std::array<int, 7> cycleColorEnable{};  // the mask is rebuilt from these flags
+  std::array<int32_t, kUserColorCount> cycleColorEnable{};  // the mask is rebuilt from these
   int ledUserColorEnable = 1;
   uint8_t ledType = 0;
   uint8_t ledCycleTime = 0;
@@ -23,8 +18,5 @@ struct LightingQuickSet {
   int ledFeatureDirection = 0;
   int ledBrightness = 0;
 };
-
-// Bit k set when colour k takes part in the colour cycle.
-uint8_t CycleColorMask(const std::array<int, 7>& cycleColorEnable);
 
 }  // namespace devero

@@ -165,8 +165,12 @@ void DeviceTransport::SendLightingQuickSet(const LightingQuickSet& l) {
 }
 
 void DeviceTransport::SendDpiColorQuickSet(int level, const ColorLevels& color) {
-  const auto b2 = static_cast<uint8_t>(level * 32 + color.g);
-  const auto b3 = static_cast<uint8_t>(color.r * 16 + color.b);
+  // Levels come from files and may hold any number: unsigned arithmetic wraps instead of
+  // overflowing.
+  const auto b2 =
+      static_cast<uint8_t>(static_cast<uint32_t>(level) * 32u + static_cast<uint32_t>(color.g));
+  const auto b3 =
+      static_cast<uint8_t>(static_cast<uint32_t>(color.r) * 16u + static_cast<uint32_t>(color.b));
   std::lock_guard lock(mutex_);
   const hid::HidHandle handle = PrepareLocked();
   SetBytesLocked({kReportId, kCmdDpiColor, b2, b3});

@@ -60,12 +60,16 @@ void ProfileSettings::DeriveReportRateCode() {
   reportRateCode = ReportRateCodeFor(usbSpeed);
 }
 
-void ProfileSettings::DeriveCycleColorMaskFromFlags() {
+uint8_t CycleColorMask(const std::array<int32_t, kUserColorCount>& cycle_color_enable) {
   uint8_t mask = 0;
   for (int k = 0; k < kUserColorCount; ++k) {
-    if (cycleColorEnable[k] != 0) mask |= static_cast<uint8_t>(1u << k);
+    if (cycle_color_enable[k] != 0) mask |= static_cast<uint8_t>(1u << k);
   }
-  cycleColorMask = mask;
+  return mask;
+}
+
+void ProfileSettings::DeriveCycleColorMaskFromFlags() {
+  cycleColorMask = CycleColorMask(cycleColorEnable);
 }
 
 void ProfileSettings::DeriveCycleFlagsFromMask() {

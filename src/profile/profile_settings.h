@@ -26,6 +26,9 @@ int32_t LevelFromChannel(int channel);
 uint32_t ColorRefFromLevels(const ColorLevels& levels);
 ColorLevels LevelsFromColorRef(uint32_t rgb);
 
+// Bit k set when user colour k takes part in the colour cycle.
+uint8_t CycleColorMask(const std::array<int32_t, kUserColorCount>& cycle_color_enable);
+
 // Device code of a report-rate choice: 3 gives 0, 2 gives 1, 1 gives 3, anything else 7.
 uint8_t ReportRateCodeFor(int usb_speed);
 
