@@ -3,46 +3,14 @@
 #include <memory>
 #include <optional>
 
+#include "cli/headless_macro_library.h"
 #include "cli/settings_json.h"
 #include "macro/macro_file.h"
 #include "macro/macro_library.h"
 #include "macro/step_text.h"
-#include "platform/clock/virtual_clock.h"
 #include "profile/product_description.h"
 
 namespace devero::cli {
-namespace {
-
-// The library's reads need no page, dialog or recorder.
-class NoFileChooser : public FileChooser {
- public:
-  std::optional<std::filesystem::path> Choose(const FileChoiceRequest&) override {
-    return std::nullopt;
-  }
-};
-
-class NoMacroPage : public MacroPageView {
- public:
-  void ShowGroupList(const std::vector<GroupListRow>&, int) override {}
-  void SelectGroupRow(int) override {}
-  void EmptyGroupList() override {}
-  void StartGroupRowRename(int) override {}
-  void EmptyStepList() override {}
-  void RefreshStepList() override {}
-  void SelectStepRow(int) override {}
-  void SetRepeatCountField(std::u16string_view, bool) override {}
-  std::u16string RepeatCountText() const override { return u"1"; }
-  void EmptyLightingList() override {}
-  void ClosePopupMenu() override {}
-};
-
-class NoRecording : public RecordingControl {
- public:
-  bool IsRecording() const override { return false; }
-  void EndRecording() override {}
-};
-
-}  // namespace
 
 nlohmann::ordered_json MacroJson(const MacroRecord& macro, int language_is_english, bool locked) {
   nlohmann::ordered_json out;
@@ -78,13 +46,10 @@ nlohmann::ordered_json MacroJson(const MacroRecord& macro, int language_is_engli
 nlohmann::ordered_json MacrosJson(RuntimePaths& paths, CliWarnings& warnings) {
   paths.SetLanguage(ReadLanguage(paths.ProductFile()));
   const int language = paths.LanguageIsEnglish();
-  auto macros = std::make_unique<MacroState>();
-  MacroLibraryState library;
-  NoFileChooser chooser;
-  VirtualClock clock;  // the reads below never wait
-  NoMacroPage page;
-  NoRecording recording;
-  MacroLibrary lib(*macros, library, paths, warnings, chooser, clock, page, recording);
+  HeadlessMacroLibrary headless(paths, warnings);
+  MacroLibrary& lib = headless.library;
+  MacroState* macros = headless.macros.get();
+  const MacroLibraryState& library = headless.state;
   lib.ReadGroupIndex(false);
 
   nlohmann::ordered_json groups = nlohmann::ordered_json::array();
