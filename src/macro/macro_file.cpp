@@ -296,4 +296,19 @@ std::optional<MacroRecord> ReadMacroFromFile(const std::filesystem::path& file, 
                          version, language_is_english);
 }
 
+std::vector<MacroRecord> ReadMacrosFromFile(const std::filesystem::path& file,
+                                            int language_is_english) {
+  std::vector<MacroRecord> macros;
+  if (!fs::FileExists(file)) return macros;
+  const ini::IniDocument doc = ini::Load(file);
+  const int version = DatVersionOf(doc);
+  const int count = MacroNumOf(doc, kMaxMacrosPerGroup);
+  for (int i = 0; i < count; ++i) {
+    macros.push_back(
+        DecodeMacroLine(doc.Get(kMacros, ToU16(i), u"", Buffer(MacroLineRoom(version))), version,
+                        language_is_english));
+  }
+  return macros;
+}
+
 }  // namespace devero

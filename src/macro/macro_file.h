@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "macro/macro_record.h"
 #include "macro/macro_state.h"
@@ -83,5 +84,10 @@ bool WriteLockedMacroFile(const std::filesystem::path& file, MacroState& state);
 // or holds no such macro (index at or past macroNum, or past 11).
 std::optional<MacroRecord> ReadMacroFromFile(const std::filesystem::path& file, int index,
                                              int language_is_english);
+
+// Every macro of a group file (at most 12), from one read of the file, without touching any
+// table; empty when the file is missing.
+std::vector<MacroRecord> ReadMacrosFromFile(const std::filesystem::path& file,
+                                            int language_is_english);
 
 }  // namespace devero

@@ -759,6 +759,18 @@ MacroRecord MacroLibrary::GroupMacro(int group, int index) const {
   return ReadMacroFromFile(*file, index, paths_.LanguageIsEnglish()).value_or(MacroRecord{});
 }
 
+std::vector<MacroRecord> MacroLibrary::GroupMacros(int group) const {
+  if (group < 0 || group >= library_.groupCount) return {};
+  if (group == library_.loadedGroup) {
+    const auto& slots = macros_.macroTable.slots;
+    const int count = std::clamp<int>(macros_.macroTable.macroCount, 0, kMaxMacrosPerGroup);
+    return std::vector<MacroRecord>(slots.begin(), slots.begin() + count);
+  }
+  const auto file = GroupFilePath(group);
+  if (!file) return {};
+  return ReadMacrosFromFile(*file, paths_.LanguageIsEnglish());
+}
+
 bool MacroLibrary::StoreGroupMacro(int group, int index, const MacroRecord& macro) {
   const auto file = GroupFilePath(group);
   if (!file || group >= library_.groupCount || index < 0 || index >= kMaxMacrosPerGroup)

@@ -153,6 +153,8 @@ class MacroLibrary {
   // the loaded one (what the user sees, saved or not), else from its file; an empty record
   // when the group or the macro does not exist.
   MacroRecord GroupMacro(int group, int index) const;
+  // Every macro of group `group` the same way, from one read of its file.
+  std::vector<MacroRecord> GroupMacros(int group) const;
   int GroupCount() const { return library_.groupCount; }
   // Stores a changed macro `index` of group `group` (the re-download's adjusted macro): in the
   // loaded group into its slot and file, in any other group into its file only, so the table

@@ -668,6 +668,15 @@ TEST_F(MacroLibraryTest, TheLookupSeesTheLoadedGroupAsEditedAndOthersAsSaved) {
   EXPECT_EQ(lib_.GroupCount(), 2);
   EXPECT_EQ(lib_.GroupMacroCount(0), 2);
   EXPECT_EQ(lib_.GroupMacroCount(5), 0);
+  // The whole-group lookup agrees with the one-macro lookup.
+  const std::vector<MacroRecord> loaded = lib_.GroupMacros(0);
+  ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_EQ(loaded[1].stepDelay[0], 999);
+  const std::vector<MacroRecord> saved = lib_.GroupMacros(1);
+  ASSERT_EQ(saved.size(), 1u);
+  EXPECT_EQ(saved[0], lib_.GroupMacro(1, 0));
+  EXPECT_TRUE(lib_.GroupMacros(2).empty());
+  EXPECT_TRUE(lib_.GroupMacros(-1).empty());
 }
 
 TEST_F(MacroLibraryTest, AStoredMacroChangesOnlyItsGroup) {
