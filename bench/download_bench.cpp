@@ -10,37 +10,25 @@
 #include <numeric>
 
 #include "app/startup_reads.h"
-#include "cli/headless_macro_library.h"
 #include "device/discovery.h"
 #include "device/library_group_macros.h"
 #include "device/settings_download.h"
 #include "device/transport_memory.h"
 #include "device/usb_ids.h"
+#include "macro/headless_macro_library.h"
 #include "macro/macro_file.h"
 #include "platform/clock/virtual_clock.h"
 #include "platform/hid/simulated_hid_bus.h"
 #include "platform/hid/simulated_mouse.h"
 #include "platform/ini/ini_file.h"
+#include "platform/pointer/no_pointer_settings.h"
 #include "platform/text/utf.h"
+#include "platform/user/silent_warnings.h"
 
 namespace devero {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-class Quiet : public WarningService {
- public:
-  int ShowWarning(const std::u16string&) override { return 1; }
-  int ShowQuestion(const std::u16string&) override { return 1; }
-};
-
-class NoPointer : public PointerSettings {
- public:
-  std::optional<int> GetMouseSpeed() override { return std::nullopt; }
-  bool SetMouseSpeed(int) override { return false; }
-  std::optional<int> GetWheelScrollLines() override { return std::nullopt; }
-  bool SetWheelScrollLines(int) override { return false; }
-};
 
 double ProcessCpuMs() {
   timespec t{};
@@ -103,7 +91,7 @@ void Download(benchmark::State& state, bool macros) {
   RuntimePaths paths(root);
   paths.SetLanguage(1);
   if (macros) AssignMacrosToEveryButton(paths);
-  Quiet warnings;
+  SilentWarnings warnings;
   ProductDescription product;
   ProfileSettings settings;
   RunStartupReads(paths, product, settings, warnings);
@@ -114,7 +102,7 @@ void Download(benchmark::State& state, bool macros) {
       }
     }
   }
-  cli::HeadlessMacroLibrary headless(paths, warnings);
+  HeadlessMacroLibrary headless(paths, warnings);
   headless.library.LoadLibrary();
   ReadBuiltInMacroFile(paths.BuiltInMacroFile(), *headless.macros, warnings, 1);
 
@@ -123,7 +111,7 @@ void Download(benchmark::State& state, bool macros) {
   bus.AddMachineWithMouse(mouse);
   DeviceLink link;
   FindDevice(bus, link);
-  NoPointer pointer;
+  NoPointerSettings pointer;
 
   auto run = [&](Clock& clock) {
     DeviceTransport transport(link, clock);

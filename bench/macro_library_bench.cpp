@@ -7,53 +7,16 @@
 #include <optional>
 
 #include "app/runtime_paths.h"
+#include "macro/headless_macro_library.h"
 #include "macro/macro_file.h"
 #include "macro/macro_library.h"
 #include "platform/text/utf.h"
+#include "platform/user/silent_warnings.h"
 
 namespace devero {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-class QuietWarnings : public WarningService {
- public:
-  int ShowWarning(const std::u16string&) override { return 1; }
-  int ShowQuestion(const std::u16string&) override { return 1; }
-};
-
-class NoFileChooser : public FileChooser {
- public:
-  std::optional<stdfs::path> Choose(const FileChoiceRequest&) override { return std::nullopt; }
-};
-
-class NoMacroPage : public MacroPageView {
- public:
-  void ShowGroupList(const std::vector<GroupListRow>&, int) override {}
-  void SelectGroupRow(int) override {}
-  void EmptyGroupList() override {}
-  void StartGroupRowRename(int) override {}
-  void EmptyStepList() override {}
-  void RefreshStepList() override {}
-  void SelectStepRow(int) override {}
-  void SetRepeatCountField(std::u16string_view, bool) override {}
-  std::u16string RepeatCountText() const override { return u"1"; }
-  void EmptyLightingList() override {}
-  void ClosePopupMenu() override {}
-};
-
-class NoRecording : public RecordingControl {
- public:
-  bool IsRecording() const override { return false; }
-  void EndRecording() override {}
-};
-
-class NoClock : public Clock {
- public:
-  void SleepMs(int) override {}
-  int64_t NowMs() const override { return 0; }
-  int64_t UtcMsOfDay() const override { return 0; }
-};
 
 // A module directory with a full English library, removed at exit.
 class FullLibrary {
@@ -77,13 +40,13 @@ class FullLibrary {
                             static_cast<uint16_t>(20 + s)});
       }
     }
-    MacroLibraryState library;
-    library.groupCount = kMaxGroups;
+    headless_ = std::make_unique<HeadlessMacroLibrary>(*paths_, warnings_);
+    headless_->state.groupCount = kMaxGroups;
     for (int g = 0; g < kMaxGroups; ++g) {
-      library.groupNames[static_cast<size_t>(g)] = u"Group " + ToU16(g);
+      headless_->state.groupNames[static_cast<size_t>(g)] = u"Group " + ToU16(g);
       WriteMacroFile(GroupFile(g), *state);
     }
-    MakeLibrary(library).WriteGroupIndex();
+    headless_->library.WriteGroupIndex();
   }
   ~FullLibrary() {
     std::error_code ec;
@@ -93,21 +56,15 @@ class FullLibrary {
   stdfs::path GroupFile(int g) const {
     return paths_->MacroDirectory() / ("Group " + std::to_string(g) + ".dat");
   }
-  MacroLibrary MakeLibrary(MacroLibraryState& library) {
-    return MacroLibrary(*macros_, library, *paths_, warnings_, chooser_, clock_, page_, recording_);
-  }
-  MacroState& macros() { return *macros_; }
-  QuietWarnings& warnings() { return warnings_; }
+  HeadlessMacroLibrary& headless() { return *headless_; }
+  MacroState& macros() { return *headless_->macros; }
+  WarningService& warnings() { return warnings_; }
 
  private:
   stdfs::path root_;
   std::unique_ptr<RuntimePaths> paths_;
-  std::unique_ptr<MacroState> macros_ = std::make_unique<MacroState>();
-  QuietWarnings warnings_;
-  NoFileChooser chooser_;
-  NoClock clock_;
-  NoMacroPage page_;
-  NoRecording recording_;
+  SilentWarnings warnings_;
+  std::unique_ptr<HeadlessMacroLibrary> headless_;
 };
 
 FullLibrary& Library() {
@@ -116,8 +73,8 @@ FullLibrary& Library() {
 }
 
 void BM_BuildMacroNames(benchmark::State& state) {
-  MacroLibraryState library;
-  MacroLibrary lib = Library().MakeLibrary(library);
+  MacroLibrary& lib = Library().headless().library;
+  const MacroLibraryState& library = Library().headless().state;
   lib.ReadGroupIndex();
   for (auto _ : state) {
     lib.BuildMacroNames();

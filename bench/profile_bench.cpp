@@ -6,18 +6,12 @@
 #include <string>
 
 #include "platform/fs/file_ops.h"
-#include "platform/user/warning_service.h"
+#include "platform/user/silent_warnings.h"
 #include "profile/profile_store.h"
 
 namespace {
 
 using devero::Path;
-
-class NoWarnings : public devero::WarningService {
- public:
-  int ShowWarning(const std::u16string&) override { return 1; }
-  int ShowQuestion(const std::u16string&) override { return 1; }
-};
 
 // A scratch copy of the factory product file.
 Path ScratchConfigDirectory() {
@@ -31,7 +25,7 @@ Path ScratchConfigDirectory() {
 void BM_LoadFourProfiles(benchmark::State& state) {
   const Path dir = ScratchConfigDirectory();
   devero::ProfileSettings settings;
-  NoWarnings warnings;
+  devero::SilentWarnings warnings;
   devero::ProfileStore store(settings, warnings);
   for (auto _ : state) {
     for (int n = 0; n < devero::kProfileCount; ++n)
@@ -45,7 +39,7 @@ void BM_ApplySave(benchmark::State& state) {
   const Path dir = ScratchConfigDirectory();
   const Path file = dir.native() + "config.ini";
   devero::ProfileSettings settings;
-  NoWarnings warnings;
+  devero::SilentWarnings warnings;
   devero::ProfileStore store(settings, warnings);
   for (int n = 0; n < devero::kProfileCount; ++n)
     store.LoadProfile(dir, n, false);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/startup_reads.h"
-#include "cli/headless_macro_library.h"
+#include "macro/headless_macro_library.h"
 #include "device/library_group_macros.h"
 #include "device/settings_download.h"
 #include "device/transport_memory.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "cli/headless_macro_library.h"
+#include "macro/headless_macro_library.h"
 #include "cli/settings_json.h"
 #include "macro/macro_file.h"
 #include "macro/macro_library.h"

@@ -1,20 +1,9 @@
 #include "profile/background_save.h"
 
-#include "platform/user/warning_service.h"
+#include "platform/user/silent_warnings.h"
 #include "profile/profile_store.h"
 
 namespace devero {
-namespace {
-
-// The worker has nobody to show a warning to; failures are reported through Wait().
-class NoWarnings : public WarningService {
- public:
-  int ShowWarning(const std::u16string&) override { return 1; }
-  int ShowQuestion(const std::u16string&) override { return 0; }
-};
-
-}  // namespace
-
 BackgroundSave::~BackgroundSave() {
   Wait();
 }
@@ -25,7 +14,7 @@ void BackgroundSave::Start(const ProfileSettings& settings, std::filesystem::pat
   worker_ = std::thread([this, snapshot = settings, file = std::move(product_file),
                          first = std::move(first)]() mutable {
     bool ok = first ? first() : true;
-    NoWarnings quiet;
+    SilentWarnings quiet;  // nobody to tell on this thread: failures come back through Wait()
     ProfileStore store(snapshot, quiet);
     ok = store.SaveAll(file) && ok;
     std::lock_guard lock(mutex_);

@@ -15,22 +15,16 @@
 #include "device/transport_memory.h"
 #include "macro/macro_file.h"
 #include "platform/ini/ini_file.h"
+#include "platform/pointer/no_pointer_settings.h"
 #include "support/fake_file_chooser.h"
 #include "support/fake_macro_page_view.h"
 #include "support/fake_warnings.h"
+#include "support/owner_pump.h"
 #include "support/simulated_device.h"
 #include "support/temp_dir.h"
 
 namespace devero {
 namespace {
-
-class NoPointer : public PointerSettings {
- public:
-  std::optional<int> GetMouseSpeed() override { return std::nullopt; }
-  bool SetMouseSpeed(int) override { return false; }
-  std::optional<int> GetWheelScrollLines() override { return std::nullopt; }
-  bool SetWheelScrollLines(int) override { return false; }
-};
 
 class DeviceEventHandlerTest : public ::testing::Test {
  protected:
@@ -53,14 +47,7 @@ class DeviceEventHandlerTest : public ::testing::Test {
     poller_.Start();
   }
 
-  bool PumpUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      owner_.WaitAndRun(5);
-    }
-    return true;
-  }
+  bool PumpUntil(const std::function<bool()>& done) { return testing::PumpUntil(owner_, done); }
 
   int FileInt(std::u16string_view section, std::u16string_view key) {
     return ini::ReadInt(paths_.ProductFile(), section, key, 5);
@@ -82,7 +69,7 @@ class DeviceEventHandlerTest : public ::testing::Test {
                         chooser_, library_clock_, page_,  recording_};
   testing::SimulatedDevice d_;
   TransportMemory memory_{d_.transport};
-  NoPointer pointer_;
+  NoPointerSettings pointer_;
   SettingsDownload download_{memory_, warnings_, pointer_, kVendorId, kRegularProductId};
   OwnerQueue owner_;
   int repaints_ = 0;

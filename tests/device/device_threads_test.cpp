@@ -12,6 +12,7 @@
 #include "device/reader_thread.h"
 #include "fake_device_event_actions.h"
 #include "platform/clock/clock.h"
+#include "support/owner_pump.h"
 #include "support/simulated_device.h"
 
 namespace devero {
@@ -43,15 +44,7 @@ class DeviceThreadsTest : public ::testing::Test {
     poller_.Start();
   }
 
-  // Pumps the owner queue until the condition holds; false after 10 s.
-  bool PumpUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      owner_.WaitAndRun(5);
-    }
-    return true;
-  }
+  bool PumpUntil(const std::function<bool()>& done) { return testing::PumpUntil(owner_, done); }
 
   // A press that comes while the poller still handles the previous one counts as that one;
   // the user's next press waits for the poller.

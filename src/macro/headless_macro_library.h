@@ -8,7 +8,7 @@
 #include "platform/clock/virtual_clock.h"
 #include "platform/user/warning_service.h"
 
-namespace devero::cli {
+namespace devero {
 
 // The macro library without a macro page: no dialogs, no lists, no recording.
 class HeadlessMacroLibrary {
@@ -55,4 +55,4 @@ class HeadlessMacroLibrary {
   MacroLibrary library;
 };
 
-}  // namespace devero::cli
+}  // namespace devero
