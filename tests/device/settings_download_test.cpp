@@ -328,6 +328,19 @@ TEST_F(SettingsDownloadTest, MacrosArePlacedSharedAndWritten) {
   EXPECT_EQ(download_.left_button_macro_size(), 8u);
 }
 
+TEST_F(SettingsDownloadTest, BuiltInNumbersBeyondTheTableUseTheFirstBuiltIn) {
+  built_ins_.slots[0] = KeyMacro(6, 20);  // 16 bytes
+  built_ins_.slots[12] = KeyMacro(20, 20);
+  s_.buttonFunction[0] = {1, 45, 47, 49, 0, 0, 0, 0, 0};
+  ASSERT_EQ(Run(), SettingsDownload::Result::kDone);
+  const auto& placed = download_.placement();
+  EXPECT_EQ(placed[1].size, 48u);  // code 45: built-in 12
+  EXPECT_EQ(placed[2].size, 16u);  // 47 and 49 name no built-in: built-in 0, each its own copy
+  EXPECT_EQ(placed[3].size, 16u);
+  EXPECT_EQ(placed[3].address, placed[2].address + 16);
+  EXPECT_EQ(Mem(placed[3].address, 4), (Bytes{1, 0, 148, 4}));
+}
+
 TEST_F(SettingsDownloadTest, TooManyMacrosStopBeforeTheEntries) {
   // 12 different macros of 275 steps with 200 ms delays: each is 8192 bytes capped.
   std::vector<MacroRecord> group;
