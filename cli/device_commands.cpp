@@ -3,17 +3,18 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/apply_settings.h"
 #include "app/startup_reads.h"
-#include "macro/headless_macro_library.h"
 #include "device/library_group_macros.h"
 #include "device/settings_download.h"
 #include "device/transport_memory.h"
 #include "device/usb_ids.h"
+#include "macro/headless_macro_library.h"
 #include "macro/macro_file.h"
 #include "platform/ini/ini_file.h"
 #include "platform/pointer/x11_pointer_settings.h"
 #include "platform/text/utf.h"
-#include "profile/profile_store.h"
+#include "profile/background_save.h"
 
 namespace devero::cli {
 namespace {
@@ -74,12 +75,18 @@ int RunApply(RuntimePaths& paths, CliWarnings& warnings, DeviceSession& session,
   ReadBuiltInMacroFile(paths.BuiltInMacroFile(), *headless.macros, warnings,
                        paths.LanguageIsEnglish());
 
-  ProfileStore store(settings, warnings);
-  bool saved = store.SaveAll(paths.ProductFile());
-  if (!saved) {
+  BackgroundSave background_save;
+  auto saved = [&] {
+    if (background_save.Wait()) return true;
     err << "devero-cli: the profiles could not be saved into " << paths.ProductFile() << '\n';
+    return false;
+  };
+  if (!FindMouse(session, product, paths.LanguageIsEnglish(), warnings)) {
+    // The profiles are saved all the same: Apply saves them whether or not the mouse listens.
+    background_save.Start(settings, paths.ProductFile());
+    saved();
+    return kExitNoMouse;
   }
-  if (!FindMouse(session, product, paths.LanguageIsEnglish(), warnings)) return kExitNoMouse;
 
   TransportMemory memory(session.transport());
   X11PointerSettings pointer;
@@ -97,11 +104,15 @@ int RunApply(RuntimePaths& paths, CliWarnings& warnings, DeviceSession& session,
                       headless.macros->builtInMacroTable,
                       headless.macros->rapidFireTable,
                       groups};
-  const SettingsDownload::Result result = download.Run(ctx);
+  // No group-list row is selected on the command line, so no macro is saved with the profiles.
+  constexpr int kNoRow = -1;
+  const SettingsDownload::Result result =
+      ApplySettings(background_save, download, ctx, headless.library, kNoRow, paths.ProductFile());
   if (progress != nullptr && result != SettingsDownload::Result::kDone) *progress << '\n';
-  saved = SaveSimulatedMemory(session, err) && saved;
-  if (result != SettingsDownload::Result::kDone || !saved) return kExitStoppedWithWarning;
-  return 0;
+  const bool profiles_saved = saved();
+  const bool memory_saved = SaveSimulatedMemory(session, err);
+  const bool done = result == SettingsDownload::Result::kDone;
+  return done && profiles_saved && memory_saved ? 0 : kExitStoppedWithWarning;
 }
 
 int RunRead(RuntimePaths& paths, CliWarnings& warnings, DeviceSession& session, uint16_t address,
