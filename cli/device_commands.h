@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string_view>
 
+#include "app/device_session.h"
 #include "app/runtime_paths.h"
 #include "cli/cli_warnings.h"
-#include "cli/device_session.h"
 
 namespace devero::cli {
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <optional>
 
-#include "macro/headless_macro_library.h"
 #include "cli/settings_json.h"
+#include "macro/headless_macro_library.h"
 #include "macro/macro_file.h"
 #include "macro/macro_library.h"
 #include "macro/step_text.h"

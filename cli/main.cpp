@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/device_session.h"
 #include "app/runtime_paths.h"
 #include "cli/cli_warnings.h"
 #include "cli/device_commands.h"
-#include "cli/device_session.h"
 #include "cli/macros_command.h"
 #include "cli/show_command.h"
 
@@ -91,13 +91,13 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  cli::DeviceOptions options;
+  DeviceOptions options;
   options.simulate = simulate->count() > 0;
   options.simulate_file = simulate_file;
   options.simulate_alternative_id = simulate_alt;
   options.trace_file = trace_file;
   std::string error;
-  auto session = cli::DeviceSession::Open(options, &error);
+  auto session = DeviceSession::Open(options, &error);
   if (!session) {
     std::cerr << "devero-cli: " << error << '\n';
     return trace_file.empty() ? kExitNoInput : kExitCannotCreate;

@@ -1,10 +1,10 @@
-#include "cli/device_session.h"
+#include "app/device_session.h"
 
 #include "device/usb_ids.h"
 #include "platform/hid/hidapi_bus.h"
 #include "platform/hid/simulated_hid_bus.h"
 
-namespace devero::cli {
+namespace devero {
 
 std::unique_ptr<DeviceSession> DeviceSession::Open(const DeviceOptions& options,
                                                    std::string* error) {
@@ -44,4 +44,4 @@ std::string DeviceSession::SaveSimulatedMemory() {
   return mouse_ ? mouse_->SaveMemoryFile() : std::string();
 }
 
-}  // namespace devero::cli
+}  // namespace devero

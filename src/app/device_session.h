@@ -13,7 +13,7 @@
 #include "platform/hid/hid_bus.h"
 #include "platform/hid/simulated_mouse.h"
 
-namespace devero::cli {
+namespace devero {
 
 struct DeviceOptions {
   bool simulate = false;
@@ -22,7 +22,7 @@ struct DeviceOptions {
   std::filesystem::path trace_file;  // empty: no trace
 };
 
-// The HID bus (real or simulated), the device link and the transport for one command.
+// The HID bus (real or simulated), the device link and the transport of one run.
 class DeviceSession {
  public:
   // Nothing, with *error set, when the memory image or the trace file cannot be used.
@@ -31,6 +31,7 @@ class DeviceSession {
 
   DiscoveryResult Discover();
   DeviceLink& link() { return link_; }
+  hid::HidBus& bus() { return *bus_; }
   DeviceTransport& transport() { return transport_; }
   hid::SimulatedMouse* simulated_mouse() { return mouse_.get(); }
   // Writes the simulated memory back to its file; an error text, or empty.
@@ -47,4 +48,4 @@ class DeviceSession {
   std::unique_ptr<TraceWriter> trace_;
 };
 
-}  // namespace devero::cli
+}  // namespace devero

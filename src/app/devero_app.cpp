@@ -1,0 +1,299 @@
+#include "app/devero_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include "app/startup_reads.h"
+#include "device/device_notification.h"
+#include "device/discovery.h"
+#include "device/library_group_macros.h"
+#include "device/usb_ids.h"
+#include "macro/macro_file.h"
+#include "platform/ini/ini_file.h"
+#include "profile/profile_transfer.h"
+#include "ui/label_font.h"
+
+namespace devero {
+namespace {
+
+constexpr char16_t kNoFileWarning[] = u"No file";
+constexpr char16_t kTooManyCommasWarning[] = u"Erro : file";
+constexpr char16_t kRecordingWarning[] = u"Recording";
+constexpr char16_t kNoMouseWarning[] = u"Please plug-in USB Mouse:  ";
+constexpr char16_t kRepairStartWarning[] = u"Note: The mouse function will be tested";
+constexpr char16_t kRepairDoneWarning[] = u"Check and repair is over ,replug the mouse";
+
+std::filesystem::path ModuleDirectory(const WindowOptions& options) {
+  return options.root.empty() ? RuntimePaths::CurrentModuleDirectory() : options.root;
+}
+
+}  // namespace
+
+DeveroApp::DeveroApp(WindowOptions options, std::ostream& err)
+    : options_(std::move(options)),
+      err_(err),
+      paths_(ModuleDirectory(options_)),
+      images_(paths_.SkinDirectory()),
+      warnings_(
+          images_, skin_.warning,
+          [this] { return window_ ? window_->LabelFont() : ui::LabelFont(96.0); }, err),
+      library_(*macros_, library_state_, paths_, warnings_, chooser_, clock_, *this, *this),
+      transfer_(
+          store_, background_save_, warnings_, chooser_, clock_,
+          ProfilePaths{paths_.ModuleDirectory(), paths_.ProductFile(), paths_.ConfigDirectory()}) {}
+
+DeveroApp::~DeveroApp() {
+  owner_.Close();
+  poller_.reset();
+  reader_.reset();
+  hotplug_notifier_.reset();
+  hotplug_.reset();
+  if (session_) session_->transport().SetObserver(nullptr);
+}
+
+QIcon DeveroApp::ApplicationIcon() const {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const std::filesystem::path file =
+        paths_.SkinDirectory() / "icons" / ("devero_" + std::to_string(size) + ".png");
+    if (QFile::exists(QString::fromStdString(file.string())))
+      icon.addFile(QString::fromStdString(file.string()), QSize(size, size));
+  }
+  return icon;
+}
+
+bool DeveroApp::OnMissingFile(const std::filesystem::path& file) {
+  err_ << "devero: missing skin file " << file << '\n';
+  // One warning is enough: the program ends after it, so the rest of the reads are skipped.
+  if (!skin_missing_) warnings_.ShowWarning(kNoFileWarning);
+  skin_missing_ = true;
+  return false;
+}
+
+void DeveroApp::OnTooManyCommas(const std::filesystem::path&) {
+  warnings_.ShowWarning(kTooManyCommasWarning);
+}
+
+bool DeveroApp::LoadSkin() {
+  return ui::LoadMainWindowSkin(paths_.SkinDirectory(), paths_.LanguageIsEnglish(), *this, skin_);
+}
+
+bool DeveroApp::Initialise() {
+  // The device session first: a trace or memory file that cannot be used ends the start.
+  DeviceOptions device_options;
+  device_options.simulate = options_.simulate;
+  device_options.simulate_file = options_.simulate_file;
+  device_options.simulate_alternative_id = options_.simulate_alternative_id;
+  device_options.trace_file = options_.trace_file;
+  std::string error;
+  session_ = DeviceSession::Open(device_options, &error);
+  if (!session_) {
+    err_ << "devero: " << error << '\n';
+    exit_code_ = kExitCannotOpen;
+    return false;
+  }
+  memory_ = std::make_unique<TransportMemory>(session_->transport());
+  download_ = std::make_unique<SettingsDownload>(*memory_, warnings_, pointer_, kVendorId,
+                                                 kRegularProductId);
+  handler_ = std::make_unique<DeviceEventHandler>(settings_, product_, store_, paths_, *download_,
+                                                  library_, owner_, [this] {
+                                                    if (window_) window_->update();
+                                                  });
+  owner_.SetWakeup([this] {
+    QMetaObject::invokeMethod(
+        this, [this] { owner_.RunPending(); }, Qt::QueuedConnection);
+  });
+
+  window_ =
+      std::make_unique<CQEL_DEveroDlg>(skin_, images_, settings_, product_, library_state_, *this);
+  chooser_.SetParent(window_.get());
+  tray_ = std::make_unique<TrayIcon>(
+      ApplicationIcon(), [this] { ShowAndRestore(); }, [this] { EndProgram(kExitOk); });
+
+  flags_.Clear();
+  const DeviceEventContext context{
+      session_->link(), session_->transport(), flags_, owner_, *handler_, clock_};
+  reader_ = std::make_unique<ReaderThread>(context);
+  poller_ = std::make_unique<PollerThread>(context);
+  reader_->Start();
+  poller_->Start();
+
+  window_->setWindowIcon(ApplicationIcon());
+  warnings_.SetPlacement(ui::WarningPlacement::kScreenCentre);
+  RunStartupReads(paths_, product_, settings_, warnings_);
+  window_->SetLanguage(paths_.LanguageIsEnglish());
+  window_->setWindowTitle(
+      QString::fromStdU16String(product_.ProductName(paths_.LanguageIsEnglish())));
+  if (!LoadSkin()) {
+    tray_->Remove();
+    if (session_->link().Connected()) session_->transport().SendCloseReport();
+    exit_code_ = kExitSkinMissing;
+    return false;
+  }
+  window_->ShapeFromMask();
+  library_.LoadLibrary();
+  ReadBuiltInMacroFile(paths_.BuiltInMacroFile(), *macros_, warnings_, paths_.LanguageIsEnglish());
+  tray_->SetLanguage(paths_.LanguageIsEnglish());
+
+  const DiscoveryResult found = session_->Discover();
+  if (!found.connected) {
+    const std::u16string access = DeviceAccessWarning(found);
+    warnings_.ShowWarning(!access.empty()
+                              ? access
+                              : kNoMouseWarning + product_.ProductName(paths_.LanguageIsEnglish()));
+    tray_->Remove();
+    session_->transport().SendCloseReport();
+    exit_code_ = kExitNoMouse;
+    return false;
+  }
+  tray_->Add(QString::fromStdU16String(product_.ProductName(paths_.LanguageIsEnglish())));
+  StartHotplug();
+  power_ = std::make_unique<PowerMonitor>([this] { RunDownload(); });
+  signals_ = std::make_unique<UnixSignals>([this] { EndProgram(kExitOk); });
+
+  window_->move(QPoint(0, 0));
+  if (options_.start_minimised) {
+    window_->showMinimized();
+  } else {
+    window_->show();
+  }
+  warnings_.SetMainWindow(window_.get());
+  if (session_->link().ProductVariant() == DeviceLink::kVariantAlternative) RepairCheck();
+  warnings_.SetPlacement(ui::WarningPlacement::kRelativeToWindow);
+  return true;
+}
+
+void DeveroApp::RepairCheck() {
+  warnings_.ShowWarning(kRepairStartWarning);
+  transfer_.Reset();
+  settings_.currentProfile = 0;
+  RunDownload();
+  warnings_.ShowWarning(kRepairDoneWarning);
+}
+
+SettingsDownload::Result DeveroApp::RunDownload() {
+  const LibraryGroupMacros groups(library_);
+  DownloadContext ctx{settings_,
+                      product_,
+                      session_->link().ProductVariant(),
+                      macros_->builtInMacroTable,
+                      macros_->rapidFireTable,
+                      groups};
+  const SettingsDownload::Result result = download_->Run(ctx);
+  if (result != SettingsDownload::Result::kBusy) SaveSimulatedMemory();
+  if (window_) window_->update();
+  return result;
+}
+
+void DeveroApp::SaveSimulatedMemory() {
+  const std::string error = session_->SaveSimulatedMemory();
+  if (!error.empty()) err_ << "devero: " << error << '\n';
+}
+
+void DeveroApp::StartHotplug() {
+  std::string error;
+  hotplug_ = hotplug::UdevHotplugMonitor::Create(&error);
+  if (!hotplug_) {
+    err_ << "devero: plugging and unplugging are not followed: " << error << '\n';
+    return;
+  }
+  hotplug_notifier_ = std::make_unique<QSocketNotifier>(hotplug_->Fd(), QSocketNotifier::Read);
+  connect(hotplug_notifier_.get(), &QSocketNotifier::activated, this,
+          [this] { OnHotplugReadable(); });
+}
+
+void DeveroApp::OnHotplugReadable() {
+  for (const hotplug::HotplugEvent& event : hotplug_->ReadEvents()) {
+    const DeviceNotificationResult r =
+        HandleDeviceNotification(event, session_->bus(), session_->link());
+    if (r.outcome == DeviceNotificationOutcome::kRemoved) {
+      err_ << "devero: the mouse was unplugged\n";
+      EndProgram(kExitOk, false);
+      return;
+    }
+  }
+}
+
+void DeveroApp::EndProgram(int code, bool send_close_report) {
+  if (ending_) return;
+  ending_ = true;
+  exit_code_ = code;
+  if (tray_) tray_->Remove();
+  if (send_close_report && session_) session_->transport().SendCloseReport();
+  if (window_) window_->hide();
+  // Threads waiting for the window's thread are let go before they are joined.
+  owner_.Close();
+  poller_.reset();
+  reader_.reset();
+  if (session_ && options_.simulate) SaveSimulatedMemory();
+  QCoreApplication::exit(code);
+}
+
+void DeveroApp::ShowAndRestore() {
+  if (!window_) return;
+  window_->show();
+  window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  window_->raise();
+  window_->activateWindow();
+}
+
+void DeveroApp::CloseProgram() {
+  if (window_) window_->showMinimized();
+  EndProgram(kExitOk);
+}
+
+void DeveroApp::HideToTray() {
+  if (!window_) return;
+  // Without a tray a hidden window could not be brought back: minimise instead.
+  if (TrayIcon::Available() && tray_ && tray_->Shown()) {
+    window_->showMinimized();
+    window_->hide();
+  } else {
+    window_->showMinimized();
+  }
+}
+
+void DeveroApp::SwitchLanguage(int target) {
+  library_.SaveMacroOfRow(library_state_.selectedRow);
+  paths_.SetLanguage(target);
+  ini::WriteString(paths_.ProductFile(), u"Init", u"VER_SEL", target != 0 ? u"1" : u"0");
+  LoadSkin();
+  library_.LoadLibrary();
+  if (window_->page() == ui::kMacroPage) {
+    EmptyStepList();
+    library_.SelectRow(0);
+  }
+  tray_->SetLanguage(target);
+  window_->SetLanguage(target);
+  window_->setWindowTitle(QString::fromStdU16String(product_.ProductName(target)));
+  window_->update();
+}
+
+void DeveroApp::PageShown(int) {}
+
+void DeveroApp::ShowRecordingWarning() {
+  warnings_.ShowWarning(kRecordingWarning);
+}
+
+std::optional<int> DeveroApp::SelectedMacroRepeatMode() const {
+  const int row = library_state_.selectedRow;
+  if (row < 0 || row >= static_cast<int>(library_state_.groupRows.size())) return std::nullopt;
+  if (library_state_.groupRows[static_cast<size_t>(row)].isGroupRow) return std::nullopt;
+  const MacroRecord* current = macros_->macroTable.Current();
+  if (current == nullptr) return std::nullopt;
+  return current->repeatMode;
+}
+
+void DeveroApp::ShowGroupList(const std::vector<GroupListRow>&, int selected_row) {
+  library_state_.selectedRow = selected_row;
+  if (window_) window_->InvalidatePage();
+}
+
+void DeveroApp::SelectGroupRow(int row) {
+  library_state_.selectedRow = row;
+}
+
+void DeveroApp::EmptyGroupList() {}
+
+}  // namespace devero
