@@ -226,6 +226,8 @@ TEST(GeneratedSkinImages, MasksAreTwoToned) {
 // the three must show the same picture everywhere else (allowing for JPEG's noise next to
 // the rectangles).
 TEST(GeneratedSkinImages, StatesDifferOnlyInsideControls) {
+  constexpr int kJpegMargin = 4;  // pixels next to a rectangle that share its JPEG block
+  constexpr int kJpegNoise = 12;
   struct Page {
     const char* prefix;
     const char* file;  // the page's own table
@@ -241,9 +243,9 @@ TEST(GeneratedSkinImages, StatesDifferOnlyInsideControls) {
   for (const Page& page : pages) {
     std::vector<QRect> controls;
     for (const auto& [key, r] : header)
-      controls.push_back(r.adjusted(-8, -8, 8, 8));
+      controls.push_back(r.adjusted(-kJpegMargin, -kJpegMargin, kJpegMargin, kJpegMargin));
     for (const auto& [key, r] : Rects(kSkin / page.file, page.section)) {
-      controls.push_back(r.adjusted(-8, -8, 8, 8));
+      controls.push_back(r.adjusted(-kJpegMargin, -kJpegMargin, kJpegMargin, kJpegMargin));
     }
     const std::string prefix = page.prefix;
     const QImage normal = Load(prefix + "_normal.jpg").convertToFormat(QImage::Format_RGB32);
@@ -258,8 +260,9 @@ TEST(GeneratedSkinImages, StatesDifferOnlyInsideControls) {
             continue;
           }
           const QRgb a = normal.pixel(x, y), b = other.pixel(x, y);
-          if (std::abs(qRed(a) - qRed(b)) > 12 || std::abs(qGreen(a) - qGreen(b)) > 12 ||
-              std::abs(qBlue(a) - qBlue(b)) > 12) {
+          if (std::abs(qRed(a) - qRed(b)) > kJpegNoise ||
+              std::abs(qGreen(a) - qGreen(b)) > kJpegNoise ||
+              std::abs(qBlue(a) - qBlue(b)) > kJpegNoise) {
             ++differing;
           }
         }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "controls.h"
+#include "jpeg_writer.h"
 
 namespace skingen {
 
@@ -96,12 +97,12 @@ QImage RenderRapidFirePicture(int number, QSize size) {
 
 bool SaveImage(const QImage& image, const QString& path) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  QImageWriter writer(path);
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("jpg")) {
-    writer.setFormat("jpeg");
-    writer.setQuality(100);
+  if (QFileInfo(path).suffix().toLower() == QLatin1String("jpg")) {
+    if (WriteJpeg(image, path, 98)) return true;
+    std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
+    return false;
   }
+  QImageWriter writer(path);
   if (!writer.write(image)) {
     std::fprintf(stderr, "skingen: cannot write %s: %s\n", qPrintable(path),
                  qPrintable(writer.errorString()));
