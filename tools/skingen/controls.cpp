@@ -87,9 +87,10 @@ void Slider(QPainter& p, const Entry& e, State s) {
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setPen(Qt::NoPen);
   if (s == State::kDown) {
-    QLinearGradient g(track.topLeft(), track.topRight());
-    g.setColorAt(0, color::kAccent.darker(200));
-    g.setColorAt(1, color::kAccent);
+    // The program copies the filled part from the left, so the fill looks the same everywhere.
+    QLinearGradient g(track.topLeft(), track.bottomLeft());
+    g.setColorAt(0, color::kAccent.lighter(115));
+    g.setColorAt(1, color::kAccent.darker(125));
     p.setBrush(g);
   } else {
     p.setBrush(s == State::kOver ? QColor(0x3A, 0x41, 0x4D) : QColor(0x2C, 0x31, 0x3A));

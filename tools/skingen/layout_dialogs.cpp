@@ -120,7 +120,7 @@ void AddGun(Skin& skin) {
       E(1, {236, 298, 100, 34}, Look::kButton, "Cancel", "取消", "cancel"),
       E(2, {344, 298, 100, 34}, Look::kPrimary, "Save", "保存", "save"),
       E(4, kGunPicture, Look::kPicture, "", "", "picture"),
-      E(5, {244, 64, 160, 32}, Look::kDropdown, "", "", "item"),
+      E(5, {244, 64, 156, 32}, Look::kButton, "", "", "item"),
       E(6, {404, 64, 32, 32}, Look::kCaretButton, "", "", "item_list"),
       E(7, {60, 6, 340, 34}, Look::kLabel, "Rapid Fire", "连发设置", "title"),
       E(8, {244, 110, 192, 32}, Look::kOption, "Repeat count", "指定次数", "mode_count"),

@@ -208,21 +208,21 @@ std::vector<Entry> AdvancedEntries() {
     const QByteArray en = "Stage " + QByteArray::number(k + 1);
     const QByteArray cn = QString::fromUtf8("档位 %1").arg(k + 1).toUtf8();
     a.push_back(
-        Label(53 + k, {x, 126, kCardWidth, 22}, en.constData(), cn.constData(), "stage_caption"));
-    a.push_back(E(47 + k, {x + 17, 152, 50, 26}, Look::kSwitch, "", "", "stage_enable"));
-    a.push_back(E(60 + k, {x, 186, kCardWidth, 60}, Look::kStageCard, "", "", "stage_select"));
-    a.push_back(E(70 + k, {x, 186, kCardWidth, 60}, Look::kLabel, "", "", "stage_dpi"));
+        Label(53 + k, {x, 128, kCardWidth, 22}, en.constData(), cn.constData(), "stage_caption"));
+    a.push_back(E(47 + k, {x + 17, 156, 50, 26}, Look::kSwitch, "", "", "stage_enable"));
+    a.push_back(E(60 + k, {x, 192, kCardWidth, 80}, Look::kStageCard, "", "", "stage_select"));
+    a.push_back(E(70 + k, {x, 192, kCardWidth, 80}, Look::kLabel, "", "", "stage_dpi"));
     a.push_back(
-        E(77 + k, {x + 12, 258, kCardWidth - 24, 12}, Look::kSwatch, "", "", "stage_colour"));
+        E(77 + k, {x + 12, 284, kCardWidth - 24, 16}, Look::kSwatch, "", "", "stage_colour"));
   }
-  a.push_back(Label(67, {20, 302, 580, 24}, "DPI OF THE SELECTED STAGE", "当前档位 DPI",
+  a.push_back(Label(67, {20, 334, 580, 24}, "DPI OF THE SELECTED STAGE", "当前档位 DPI",
                     "heading_dpi_value"));
-  a.push_back(E(66, {159, 338, 303, 40}, Look::kSlider, "", "", "dpi_slider"));
-  a.push_back(Label(68, {95, 356, 56, 22}, "200", "200", "dpi_min"));
-  a.push_back(Label(69, {474, 356, 56, 22}, "7200", "7200", "dpi_max"));
-  a.push_back(Label(84, {20, 414, 580, 22}, "Switch stages on or off; click a stage to select it",
+  a.push_back(E(66, {159, 372, 303, 40}, Look::kSlider, "", "", "dpi_slider"));
+  a.push_back(Label(68, {95, 385, 56, 22}, "200", "200", "dpi_min"));
+  a.push_back(Label(69, {474, 385, 56, 22}, "7200", "7200", "dpi_max"));
+  a.push_back(Label(84, {20, 458, 580, 22}, "Switch stages on or off; click a stage to select it",
                     "开关可启用或停用档位，点击档位卡片即可选中", "hint_stages"));
-  a.push_back(Label(85, {20, 440, 580, 22}, "Click a colour bar to change the stage's colour",
+  a.push_back(Label(85, {20, 484, 580, 22}, "Click a colour bar to change the stage's colour",
                     "点击颜色条可更改该档位的指示灯颜色", "hint_colours"));
 
   a.push_back(Label(4, {616, 86, 364, 26}, "PERFORMANCE", "性能", "heading_performance"));
@@ -257,8 +257,12 @@ void PaintAdvancedPage(QPainter& p) {
   Panel(p, QRect(616, 76, 364, 508));
   HeadingBar(p, QRect(20, 86, 580, 26));
   HeadingBar(p, QRect(616, 86, 364, 26));
-  p.fillRect(QRect(40, 290, 540, 1), color::kLine);
-  p.fillRect(QRect(40, 398, 540, 1), color::kLine);
+  p.fillRect(QRect(40, 318, 540, 1), color::kLine);
+  p.fillRect(QRect(40, 440, 540, 1), color::kLine);
+  for (int k = 0; k < 6; ++k) {
+    const QRect swatch(kCardLeft + k * kCardPitch + 12, 284, kCardWidth - 24, 16);
+    Box(p, QRectF(swatch).adjusted(-2, -2, 2, 2), 4, QColor(0x10, 0x12, 0x16), color::kLineStrong);
+  }
   p.fillRect(QRect(632, 342, 332, 1), color::kLine);
 }
 
@@ -325,7 +329,7 @@ std::vector<Entry> LightingEntries() {
   std::vector<Entry> l;
   l.push_back(E(14, {70, 150, 200, 380}, Look::kLitMouse, "", "", "mouse"));
   l.push_back(Label(16, {352, 94, 120, 34}, "Lighting Mode", "灯光模式", "mode_caption"));
-  l.push_back(E(35, {480, 94, 144, 34}, Look::kDropdown, "", "", "mode"));
+  l.push_back(E(35, {480, 94, 164, 34}, Look::kDropdown, "", "", "mode"));
   l.push_back(Label(15, {352, 144, 612, 22}, "COLOURS", "颜色", "colours"));
   for (int k = 0; k < 7; ++k) {
     const int x = kSwatchLeft + k * kSwatchPitch;
@@ -337,7 +341,7 @@ std::vector<Entry> LightingEntries() {
   l.push_back(Label(39, {352, 322, 150, 46}, "Speed", "速度", "speed_caption"));
   l.push_back(E(41, {520, 332, 380, 26}, Look::kSlider, "", "", "speed"));
   const Glyph glyphs[] = {Glyph::kArrowRight, Glyph::kArrowLeft, Glyph::kBounce, Glyph::kSpread};
-  const char* const dir_en[] = {"Forward", "Backward", "Back and forth", "From the centre"};
+  const char* const dir_en[] = {"Forward", "Backward", "Back and forth", "From centre"};
   const char* const dir_cn[] = {"正向", "反向", "往返", "中心扩散"};
   for (int k = 0; k < 4; ++k) {
     l.push_back(
