@@ -8,10 +8,13 @@
 
 namespace devero {
 
-// One running window per user: the first start listens on a local socket in the user's runtime
-// directory; a later start connects, asks the first to show its window, and ends.
+// One running window per user: the first start holds a lock file and listens on a local socket
+// in the user's runtime directory; a later start connects, asks the first to show its window,
+// and ends.
 class SingleInstance : public QObject {
  public:
+  ~SingleInstance() override;
+
   // The socket's path: $XDG_RUNTIME_DIR/devero.sock, or a per-user name in the temp directory.
   static QString SocketPath();
 
@@ -22,6 +25,7 @@ class SingleInstance : public QObject {
  private:
   bool AskRunningInstance();
 
+  int lock_fd_ = -1;
   std::unique_ptr<QLocalServer> server_;
   std::function<void()> show_request_;
 };
