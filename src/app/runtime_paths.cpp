@@ -105,6 +105,8 @@ DataDirectory PerUserCopyOf(const Path& factory, const DataDirectoryInputs& in) 
   return out;
 }
 
+}  // namespace
+
 std::string HomeDirectory() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
   std::vector<char> buffer(16384);
@@ -116,8 +118,6 @@ std::string HomeDirectory() {
   }
   return std::string();
 }
-
-}  // namespace
 
 DataDirectory ChooseDataDirectory(const DataDirectoryInputs& in) {
   DataDirectory out;

@@ -68,6 +68,9 @@ struct DataDirectoryInputs {
 // XDG_DATA_HOME is unset or not absolute. Empty when neither gives an absolute directory.
 Path UserDataDirectory(std::string_view xdg_data_home, std::string_view home);
 
+// $HOME, or the password database's home directory when HOME is unset or empty.
+std::string HomeDirectory();
+
 // Decides without creating anything:
 // - --root DIR: DIR, used in place;
 // - skins/ next to the executable (build tree, unpacked copy): used in place when writable,
