@@ -2,11 +2,13 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
 #include "app/device_session.h"
 #include "app/runtime_paths.h"
+#include "cli/autostart.h"
 #include "cli/cli_warnings.h"
 #include "cli/device_commands.h"
 #include "cli/macros_command.h"
@@ -18,6 +20,12 @@ constexpr int kExitUsage = 64;
 constexpr int kExitNoInput = 66;
 constexpr int kExitCannotCreate = 73;
 
+constexpr const char* kWhereTheDataLives =
+    "Data: run from the build tree or with --root DIR, Devero works on the skins/ directory\n"
+    "there. Installed, it works on a per-user copy in $XDG_DATA_HOME/devero (default\n"
+    "~/.local/share/devero), made from the installed factory data at the first start and\n"
+    "shared by devero and devero-cli.";
+
 int Usage(const CLI::App& app, const std::string& message) {
   std::cerr << "devero-cli: " << message << "\n\n" << app.help();
   return kExitUsage;
@@ -28,6 +36,7 @@ int Usage(const CLI::App& app, const std::string& message) {
 int main(int argc, char** argv) {
   using namespace devero;
   CLI::App app{"Configures Devero gaming mice from the command line.", "devero-cli"};
+  app.footer(kWhereTheDataLives);
   std::string root;
   std::string simulate_file;
   std::string trace_file;
@@ -52,6 +61,12 @@ int main(int argc, char** argv) {
   std::string length_text;
   read->add_option("ADDR", address_text, "address, decimal or 0x hex")->required();
   read->add_option("LEN", length_text, "number of bytes, 1 to 256")->required();
+  CLI::App* autostart = app.add_subcommand(
+      "autostart", "start the Devero window minimised at login: on, off or status");
+  std::string autostart_action;
+  autostart->add_option("ACTION", autostart_action, "on, off or status")
+      ->required()
+      ->check(CLI::IsMember({"on", "off", "status"}));
 
   try {
     app.parse(argc, argv);
@@ -71,15 +86,31 @@ int main(int argc, char** argv) {
     if (*address + *length > 0x10000) return Usage(app, "ADDR + LEN must stay within 64 KiB");
   }
 
-  const std::filesystem::path module_dir =
-      root.empty() ? RuntimePaths::CurrentModuleDirectory() : std::filesystem::path(root);
+  if (*autostart) {
+    const char* xdg_config = std::getenv("XDG_CONFIG_HOME");
+    const std::filesystem::path file =
+        cli::AutostartFile(xdg_config ? xdg_config : "", HomeDirectory());
+    if (file.empty()) {
+      std::cerr << "devero-cli: neither XDG_CONFIG_HOME nor HOME is an absolute path\n";
+      return kExitCannotCreate;
+    }
+    return cli::RunAutostart(autostart_action, file,
+                             RuntimePaths::CurrentModuleDirectory() / "devero", std::cout,
+                             std::cerr);
+  }
+
   std::error_code ec;
-  if (!std::filesystem::is_directory(module_dir, ec)) {
-    std::cerr << "devero-cli: the root directory " << module_dir
+  if (!root.empty() && !std::filesystem::is_directory(root, ec)) {
+    std::cerr << "devero-cli: the root directory " << std::filesystem::path(root)
               << " does not exist or cannot be read\n";
     return kExitNoInput;
   }
-  RuntimePaths paths(module_dir);
+  const DataDirectory data = PrepareDataDirectory(root);
+  if (!data.Ok()) {
+    std::cerr << "devero-cli: " << data.error << '\n';
+    return kExitCannotCreate;
+  }
+  RuntimePaths paths(data.module_directory);
   cli::CliWarnings warnings(std::cerr);
 
   if (*show) {

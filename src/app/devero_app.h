@@ -42,6 +42,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitSkinMissing = 1;
 inline constexpr int kExitNoMouse = 2;
 inline constexpr int kExitCannotOpen = 66;
+inline constexpr int kExitCannotCreate = 73;
 
 // The window program: owns every subsystem's state for the run, initialises them in their
 // order, and ends the program.

@@ -1,12 +1,14 @@
 // devero: the Devero window.
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/devero_app.h"
+#include "app/runtime_paths.h"
 #include "app/single_instance.h"
 
 int main(int argc, char** argv) {
@@ -24,9 +26,28 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
-  DeveroApp app(*parsed.options, std::cerr);
+  WindowOptions options = *parsed.options;
+  std::error_code ec;
+  if (!options.root.empty() && !std::filesystem::is_directory(options.root, ec)) {
+    std::cerr << "devero: the root directory " << options.root
+              << " does not exist or cannot be read\n";
+    return kExitCannotOpen;
+  }
+  DeveroApp* running = nullptr;
   SingleInstance instance;
-  if (!instance.Claim([&app] { app.ShowAndRestore(); })) return 0;
+  if (!instance.Claim([&running] {
+        if (running != nullptr) running->ShowAndRestore();
+      })) {
+    return kExitOk;
+  }
+  const DataDirectory data = PrepareDataDirectory(options.root.string());
+  if (!data.Ok()) {
+    std::cerr << "devero: " << data.error << '\n';
+    return kExitCannotCreate;
+  }
+  options.root = data.module_directory;
+  DeveroApp app(options, std::cerr);
+  running = &app;
   if (!app.Initialise()) return app.exitCode();
   const int code = QApplication::exec();
   return code;

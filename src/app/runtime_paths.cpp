@@ -1,8 +1,17 @@
 #include "app/runtime_paths.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
+#include <vector>
+
+#include "app/user_data.h"
+
+#ifndef DEVERO_DATA_DIR_FROM_BINDIR
+#define DEVERO_DATA_DIR_FROM_BINDIR "../share/devero"
+#endif
 
 namespace devero {
 namespace {
@@ -51,6 +60,102 @@ void RuntimePaths::SetLanguage(int language_is_english) {
   const char* set = language_is_english != 0 ? "/INI_EN" : "/INI_CN";
   macro_ = Join(skin_, std::string(set) + "/macro/");
   macro_reset_ = Join(skin_, std::string(set) + "/macroReset/");
+}
+
+Path UserDataDirectory(std::string_view xdg_data_home, std::string_view home) {
+  // A relative XDG_DATA_HOME is invalid and must be ignored.
+  if (!xdg_data_home.empty() && xdg_data_home.front() == '/') {
+    return Path(std::string(xdg_data_home)) / "devero";
+  }
+  if (!home.empty() && home.front() == '/') return Path(std::string(home)) / ".local/share/devero";
+  return Path();
+}
+
+namespace {
+
+bool IsDirectory(const Path& path) {
+  std::error_code ec;
+  return std::filesystem::is_directory(path, ec);
+}
+
+bool Writable(const Path& path) {
+  return ::access(path.c_str(), W_OK) == 0;
+}
+
+bool SameDirectory(const Path& a, const Path& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec);
+}
+
+DataDirectory PerUserCopyOf(const Path& factory, const DataDirectoryInputs& in) {
+  DataDirectory out;
+  const Path user = UserDataDirectory(in.xdg_data_home, in.home);
+  if (user.empty()) {
+    out.error =
+        "cannot place the per-user data: neither XDG_DATA_HOME nor HOME is an absolute path";
+    return out;
+  }
+  // Installed into the per-user directory itself (a prefix of ~/.local): nothing to copy.
+  if (SameDirectory(user, factory)) {
+    out.module_directory = factory;
+    return out;
+  }
+  out.module_directory = user;
+  out.factory_directory = factory;
+  return out;
+}
+
+}  // namespace
+
+std::string HomeDirectory() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+      found->pw_dir != nullptr) {
+    return found->pw_dir;
+  }
+  return std::string();
+}
+
+DataDirectory ChooseDataDirectory(const DataDirectoryInputs& in) {
+  DataDirectory out;
+  if (!in.root.empty()) {
+    out.module_directory = Path(in.root);
+    return out;
+  }
+  const Path& exe_dir = in.executable_directory;
+  const Path beside = Join(exe_dir, "/skins");
+  if (IsDirectory(beside)) {
+    const bool writable = Writable(beside) && (!IsDirectory(Join(beside, "/config")) ||
+                                               Writable(Join(beside, "/config")));
+    if (writable) {
+      out.module_directory = exe_dir;
+      return out;
+    }
+    return PerUserCopyOf(exe_dir, in);
+  }
+  const Path installed = (exe_dir / DEVERO_DATA_DIR_FROM_BINDIR).lexically_normal();
+  if (IsDirectory(installed / "skins")) {
+    return PerUserCopyOf(installed, in);
+  }
+  out.module_directory = exe_dir;
+  return out;
+}
+
+DataDirectory PrepareDataDirectory(std::string_view root) {
+  DataDirectoryInputs in;
+  in.root = std::string(root);
+  in.executable_directory = RuntimePaths::CurrentModuleDirectory();
+  if (const char* xdg = std::getenv("XDG_DATA_HOME")) in.xdg_data_home = xdg;
+  in.home = HomeDirectory();
+  DataDirectory out = ChooseDataDirectory(in);
+  if (out.Ok() && out.PerUser()) {
+    std::string error;
+    if (!SeedUserData(out.factory_directory, out.module_directory, &error)) out.error = error;
+  }
+  return out;
 }
 
 int FontBaseForScale(float scale) {

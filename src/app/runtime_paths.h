@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace devero {
@@ -41,6 +42,48 @@ class RuntimePaths {
   Path macro_reset_;
   int language_is_english_ = 0;
 };
+
+// Where the program reads and writes its data. Chosen once at start, before RuntimePaths is made.
+struct DataDirectory {
+  // The directory to build RuntimePaths from: its skins/ holds everything the program reads.
+  Path module_directory;
+  // The installed copy that the per-user copy is seeded from; empty when the data is used in
+  // place (build tree, --root, a writable copy).
+  Path factory_directory;
+  // Set when no usable directory could be prepared; one sentence for the user.
+  std::string error;
+
+  bool PerUser() const { return !factory_directory.empty(); }
+  bool Ok() const { return error.empty(); }
+};
+
+struct DataDirectoryInputs {
+  std::string root;           // the --root value; empty when not given
+  Path executable_directory;  // RuntimePaths::CurrentModuleDirectory()
+  std::string xdg_data_home;  // $XDG_DATA_HOME
+  std::string home;           // $HOME, or the password database's home directory
+};
+
+// The per-user data directory: $XDG_DATA_HOME/devero, or ~/.local/share/devero when
+// XDG_DATA_HOME is unset or not absolute. Empty when neither gives an absolute directory.
+Path UserDataDirectory(std::string_view xdg_data_home, std::string_view home);
+
+// $HOME, or the password database's home directory when HOME is unset or empty.
+std::string HomeDirectory();
+
+// Decides without creating anything:
+// - --root DIR: DIR, used in place;
+// - skins/ next to the executable (build tree, unpacked copy): used in place when writable,
+//   else a per-user copy seeded from it;
+// - an installed copy (skins/ under the installed data directory, share/devero): always a
+//   per-user copy seeded from it, also for root, so the installed files are never written;
+// - nothing found: the executable's directory, whose missing files the start-up reads report.
+DataDirectory ChooseDataDirectory(const DataDirectoryInputs& inputs);
+
+// What devero and devero-cli call at start with their --root value (empty when not given):
+// reads the environment and the executable's location, chooses as above and, for a per-user
+// copy, seeds or refreshes it (SeedUserData). Check Ok() before using module_directory.
+DataDirectory PrepareDataDirectory(std::string_view root);
 
 // Base size of the text font for a display scale (horizontal DPI / 96); the font is drawn at
 // base + 10 tenths of a point.
