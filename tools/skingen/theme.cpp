@@ -117,27 +117,28 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& color)
       break;
     }
     case Glyph::kBounce: {
-      const qreal d = s * 0.3;
-      p.drawLine(QPointF(c.x() - d, c.y()), QPointF(c.x() + d, c.y()));
+      // Two stacked arrows, one each way.
+      const qreal d = s * 0.28, gap = s * 0.11;
       for (qreal dir : {1.0, -1.0}) {
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.55 * dir, c.y() - d * 0.45));
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.55 * dir, c.y() + d * 0.45));
+        const qreal y = c.y() - gap * dir;
+        p.drawLine(QPointF(c.x() - d, y), QPointF(c.x() + d, y));
+        const qreal tip = c.x() + d * dir;
+        p.drawLine(QPointF(tip, y), QPointF(tip - d * 0.45 * dir, y - d * 0.4));
+        p.drawLine(QPointF(tip, y), QPointF(tip - d * 0.45 * dir, y + d * 0.4));
       }
       break;
     }
     case Glyph::kSpread: {
-      const qreal d = s * 0.3;
+      // A dot with arrows running out of it both ways.
+      const qreal inner = s * 0.2, outer = s * 0.52, head = s * 0.14;
       p.setBrush(color);
-      p.drawEllipse(c, 2.0, 2.0);
+      p.drawEllipse(c, 2.2, 2.2);
       p.setBrush(Qt::NoBrush);
       for (qreal dir : {1.0, -1.0}) {
-        p.drawLine(QPointF(c.x() + d * 0.35 * dir, c.y()), QPointF(c.x() + d * dir, c.y()));
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.65 * dir, c.y() - d * 0.35));
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.65 * dir, c.y() + d * 0.35));
+        const qreal tip = c.x() + outer * dir;
+        p.drawLine(QPointF(c.x() + inner * dir, c.y()), QPointF(tip, c.y()));
+        p.drawLine(QPointF(tip, c.y()), QPointF(tip - head * dir, c.y() - head));
+        p.drawLine(QPointF(tip, c.y()), QPointF(tip - head * dir, c.y() + head));
       }
       break;
     }
