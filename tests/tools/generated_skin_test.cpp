@@ -272,6 +272,33 @@ TEST(GeneratedSkinImages, StatesDifferOnlyInsideControls) {
   }
 }
 
+// Each page draws the header from its own images, so the header looks the same on every page.
+TEST(GeneratedSkinImages, EveryPageDrawsTheHeaderAlike) {
+  constexpr int kJpegNoise = 12;
+  const auto header = Rects(kSkin / "INI_EN/skin_main_en.ini", {u"BUTTONPOS", 0, 19});
+  for (const char* state : {"_normal.jpg", "_over.jpg", "_down.jpg"}) {
+    const QImage main = Load(std::string("main") + state).convertToFormat(QImage::Format_RGB32);
+    for (const char* page : {"advanced", "mac", "led"}) {
+      const QImage other = Load(page + std::string(state)).convertToFormat(QImage::Format_RGB32);
+      ASSERT_EQ(other.size(), main.size());
+      for (const auto& [key, r] : header) {
+        int differing = 0;
+        for (int y = r.top(); y < r.top() + r.height(); ++y) {
+          for (int x = r.left(); x < r.left() + r.width(); ++x) {
+            const QRgb a = main.pixel(x, y), b = other.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > kJpegNoise ||
+                std::abs(qGreen(a) - qGreen(b)) > kJpegNoise ||
+                std::abs(qBlue(a) - qBlue(b)) > kJpegNoise) {
+              ++differing;
+            }
+          }
+        }
+        EXPECT_EQ(differing, 0) << page << state << " header entry " << key;
+      }
+    }
+  }
+}
+
 TEST(GeneratedSkinImages, PicturesAndIconsAreThere) {
   const QImage knob = Load("moveRect.png");
   ASSERT_FALSE(knob.isNull());
