@@ -54,7 +54,7 @@ void AddWarning(Skin& skin) {
   const QRect text{80, 18, 196, 38};
   auto background = [](QPainter& p) {
     DialogFrame(p, kWarningSize, 0);
-    DrawGlyph(p, Glyph::kWarning, QRectF(12, 10, 22, 22), color::kAccent);
+    DrawGlyph(p, Glyph::kWarning, QRectF(10, 6, 18, 18), color::kAccent);
     p.fillRect(QRect(24, 74, kWarningSize.width() - 48, 1), color::kLine);
   };
   ImageSet plain;

@@ -100,59 +100,69 @@ struct BadgeSpot {
 };
 
 void PaintMouseDrawing(QPainter& p) {
-  const QRectF body(95, 120, 230, 440);
+  const QRectF body(95, 118, 230, 446);
   const QPainterPath shape = MouseBody(body);
-  const qreal cx = body.center().x();
+  const qreal cx = body.center().x(), top = body.top();
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
-  // Side buttons on the left flank, drawn under the body.
+  // Side buttons on the left flank, under the body's edge.
+  const qreal flank = body.left() + 2;
   p.setPen(QPen(color::kLineStrong, 1.2));
   p.setBrush(QColor(0x24, 0x28, 0x30));
-  p.drawRoundedRect(QRectF(body.left() - 6, body.top() + 160, 16, 44), 6, 6);  // 5 forward
-  p.drawRoundedRect(QRectF(body.left() - 6, body.top() + 208, 16, 44), 6, 6);  // 4 back
-  p.drawRoundedRect(QRectF(body.left() - 4, body.top() + 262, 14, 30), 6, 6);  // 8
+  p.drawRoundedRect(QRectF(flank - 12, top + 176, 20, 46), 7, 7);  // 5 forward
+  p.drawRoundedRect(QRectF(flank - 12, top + 226, 20, 46), 7, 7);  // 4 back
+  p.drawRoundedRect(QRectF(flank - 13, top + 282, 20, 30), 7, 7);  // 8 side
   QLinearGradient g(body.topLeft(), body.bottomRight());
-  g.setColorAt(0, QColor(0x2B, 0x30, 0x39));
-  g.setColorAt(1, QColor(0x1B, 0x1E, 0x24));
+  g.setColorAt(0, QColor(0x2D, 0x32, 0x3B));
+  g.setColorAt(1, QColor(0x1A, 0x1D, 0x23));
   p.setBrush(g);
   p.setPen(QPen(color::kLineStrong, 1.5));
   p.drawPath(shape);
-  const qreal split = body.top() + body.height() * 0.36;
+  // The seams of the two main buttons, clipped to the body.
+  p.save();
+  p.setClipPath(shape);
+  const qreal split = top + body.height() * 0.36;
   p.setPen(QPen(color::kLineStrong, 1.2));
-  p.drawLine(QPointF(cx, body.top() + 1), QPointF(cx, split));
-  p.drawLine(QPointF(body.left() + 12, split), QPointF(body.right() - 12, split));
+  p.drawLine(QPointF(cx, top), QPointF(cx, split));
+  QPainterPath seam;
+  seam.moveTo(body.left(), split + 14);
+  seam.quadTo(cx, split - 10, body.right(), split + 14);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(seam);
+  p.restore();
   // Wheel, DPI buttons, top button.
+  p.setPen(QPen(color::kLineStrong, 1.2));
   p.setBrush(QColor(0x11, 0x13, 0x17));
-  p.drawRoundedRect(QRectF(cx - 10, body.top() + 40, 20, 62), 10, 10);
+  p.drawRoundedRect(QRectF(cx - 10, top + 40, 20, 62), 10, 10);
   for (int i = 0; i < 7; ++i) {
-    p.drawLine(QPointF(cx - 6, body.top() + 50 + i * 7), QPointF(cx + 6, body.top() + 50 + i * 7));
+    p.drawLine(QPointF(cx - 6, top + 50 + i * 7), QPointF(cx + 6, top + 50 + i * 7));
   }
   p.setBrush(QColor(0x24, 0x28, 0x30));
-  p.drawRoundedRect(QRectF(cx - 8, body.top() + 112, 16, 14), 4, 4);  // 6 DPI up
-  p.drawRoundedRect(QRectF(cx - 8, body.top() + 130, 16, 14), 4, 4);  // 7 DPI down
-  p.drawRoundedRect(QRectF(cx - 8, body.top() + 196, 16, 12), 4, 4);  // 9 top
+  p.drawRoundedRect(QRectF(cx - 8, top + 112, 16, 14), 4, 4);  // 6 DPI up
+  p.drawRoundedRect(QRectF(cx - 8, top + 130, 16, 14), 4, 4);  // 7 DPI down
+  p.drawRoundedRect(QRectF(cx - 8, top + 196, 16, 12), 4, 4);  // 9 top
   // Light strip and logo.
   p.setPen(Qt::NoPen);
   p.setBrush(color::kAccent.darker(160));
-  p.drawRoundedRect(QRectF(cx - 70, body.top() + body.height() * 0.82, 140, 4), 2, 2);
+  p.drawRoundedRect(QRectF(cx - 60, top + body.height() * 0.86, 120, 4), 2, 2);
   p.setPen(QPen(color::kAccent.darker(150), 3));
   p.setBrush(Qt::NoBrush);
   QPainterPath v;
-  v.moveTo(cx - 14, body.top() + 262);
-  v.lineTo(cx, body.top() + 286);
-  v.lineTo(cx + 14, body.top() + 262);
+  v.moveTo(cx - 14, top + 270);
+  v.lineTo(cx, top + 294);
+  v.lineTo(cx + 14, top + 270);
   p.drawPath(v);
 
   const std::array<BadgeSpot, kButtons> spots{{
-      {{cx - 62, body.top() + 78}, {cx - 40, body.top() + 78}},                     // 1 left
-      {{cx + 62, body.top() + 78}, {cx + 40, body.top() + 78}},                     // 2 right
-      {{cx + 48, body.top() + 30}, {cx + 10, body.top() + 56}},                     // 3 middle
-      {{body.left() - 40, body.top() + 230}, {body.left() - 6, body.top() + 230}},  // 4 back
-      {{body.left() - 40, body.top() + 176}, {body.left() - 6, body.top() + 182}},  // 5 forward
-      {{cx + 52, body.top() + 119}, {cx + 8, body.top() + 119}},                    // 6 DPI up
-      {{cx + 52, body.top() + 150}, {cx + 8, body.top() + 137}},                    // 7 DPI down
-      {{body.left() - 40, body.top() + 284}, {body.left() - 4, body.top() + 277}},  // 8 side
-      {{cx + 52, body.top() + 202}, {cx + 8, body.top() + 202}},                    // 9 top
+      {{cx - 66, top + 84}, {cx - 42, top + 84}},          // 1 left
+      {{cx + 66, top + 84}, {cx + 42, top + 84}},          // 2 right
+      {{cx + 50, top + 30}, {cx + 10, top + 56}},          // 3 middle
+      {{flank - 46, top + 249}, {flank - 12, top + 249}},  // 4 back
+      {{flank - 46, top + 195}, {flank - 12, top + 199}},  // 5 forward
+      {{cx + 54, top + 119}, {cx + 8, top + 119}},         // 6 DPI up
+      {{cx + 54, top + 150}, {cx + 8, top + 137}},         // 7 DPI down
+      {{flank - 46, top + 303}, {flank - 13, top + 297}},  // 8 side
+      {{cx + 54, top + 202}, {cx + 8, top + 202}},         // 9 top
   }};
   for (size_t i = 0; i < spots.size(); ++i) {
     p.setPen(QPen(color::kAccent.darker(140), 1));

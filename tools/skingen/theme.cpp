@@ -51,16 +51,17 @@ void NumberBadge(QPainter& p, QPointF centre, qreal radius, int number, const QC
 }
 
 QPainterPath MouseBody(const QRectF& b) {
-  // A symmetric egg: narrow nose, wide palm rest.
-  const qreal l = b.left(), r = b.right(), t = b.top(), h = b.height(), w = b.width();
-  const qreal cx = b.center().x();
+  // An egg: a narrower nose, widest behind the middle, a round palm rest.
+  const qreal l = b.left(), r = b.right(), t = b.top(), w = b.width(), h = b.height();
+  const qreal cx = b.center().x(), bottom = b.bottom();
   QPainterPath path;
   path.moveTo(cx, t);
-  path.cubicTo(cx + w * 0.36, t, r - w * 0.06, t + h * 0.10, r - w * 0.05, t + h * 0.34);
-  path.cubicTo(r - w * 0.04, t + h * 0.52, r, t + h * 0.70, r - w * 0.04, t + h * 0.84);
-  path.cubicTo(r - w * 0.10, t + h * 1.0, l + w * 0.10, t + h * 1.0, l + w * 0.04, t + h * 0.84);
-  path.cubicTo(l, t + h * 0.70, l + w * 0.04, t + h * 0.52, l + w * 0.05, t + h * 0.34);
-  path.cubicTo(l + w * 0.06, t + h * 0.10, cx - w * 0.36, t, cx, t);
+  path.cubicTo(cx + w * 0.34, t, r - w * 0.06, t + h * 0.06, r - w * 0.05, t + h * 0.30);
+  path.cubicTo(r - w * 0.04, t + h * 0.46, r, t + h * 0.54, r, t + h * 0.70);
+  path.cubicTo(r, t + h * 0.90, cx + w * 0.30, bottom, cx, bottom);
+  path.cubicTo(cx - w * 0.30, bottom, l, t + h * 0.90, l, t + h * 0.70);
+  path.cubicTo(l, t + h * 0.54, l + w * 0.04, t + h * 0.46, l + w * 0.05, t + h * 0.30);
+  path.cubicTo(l + w * 0.06, t + h * 0.06, cx - w * 0.34, t, cx, t);
   path.closeSubpath();
   return path;
 }
