@@ -71,11 +71,6 @@ void Knob(QPainter& p, int x, int y) {
 
 const QColor kRed(228, 27, 20);
 
-struct Page {
-  QString prefix;
-  int header_keys = 20;  // header entries (main table 0..19) in the set
-};
-
 // The preview of one main window page: states, header, labels, sample values.
 QImage PreviewPage(const Skin& skin, const QString& prefix, Language lang, int variant) {
   const ImageSet& set = *FindSet(skin, prefix);

@@ -87,11 +87,13 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& color)
       break;
     }
     case Glyph::kTray: {
+      // An arrow into the bottom-right corner, where the tray sits.
       const qreal d = s * 0.22;
-      p.drawLine(QPointF(c.x(), c.y() - d), QPointF(c.x(), c.y() + d * 0.45));
-      p.drawLine(QPointF(c.x() - d * 0.5, c.y() - d * 0.05), QPointF(c.x(), c.y() + d * 0.45));
-      p.drawLine(QPointF(c.x() + d * 0.5, c.y() - d * 0.05), QPointF(c.x(), c.y() + d * 0.45));
-      p.drawLine(QPointF(c.x() - d, c.y() + d * 0.95), QPointF(c.x() + d, c.y() + d * 0.95));
+      p.drawLine(QPointF(c.x() - d, c.y() - d), QPointF(c.x() + d * 0.55, c.y() + d * 0.55));
+      p.drawLine(QPointF(c.x() + d * 0.55, c.y() + d * 0.55), QPointF(c.x() + d * 0.55, c.y()));
+      p.drawLine(QPointF(c.x() + d * 0.55, c.y() + d * 0.55), QPointF(c.x(), c.y() + d * 0.55));
+      p.drawLine(QPointF(c.x() - d, c.y() + d * 1.1), QPointF(c.x() + d * 1.1, c.y() + d * 1.1));
+      p.drawLine(QPointF(c.x() + d * 1.1, c.y() + d * 1.1), QPointF(c.x() + d * 1.1, c.y() - d));
       break;
     }
     case Glyph::kHelp: {
