@@ -12,6 +12,8 @@
 #include "platform/ini/ini_file.h"
 #include "platform/text/leading_int.h"
 #include "platform/text/utf.h"
+#include "support/run_command.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -297,6 +299,23 @@ TEST(GeneratedSkinImages, EveryPageDrawsTheHeaderAlike) {
       }
     }
   }
+}
+
+// The skin is a pure function of the generator: a second run writes the same bytes, so builds
+// are reproducible and an unchanged skin is not rewritten.
+TEST(GeneratedSkin, GeneratingAgainGivesTheSameFiles) {
+  devero::testing::TempDir dir;
+  const auto result = devero::testing::RunCommand(DEVERO_SKINGEN, {dir.path().string()});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  int files = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+    if (!entry.is_regular_file()) continue;
+    ++files;
+    const fs::path rel = fs::relative(entry.path(), dir.path());
+    EXPECT_EQ(devero::testing::ReadFile(entry.path()), devero::testing::ReadFile(kSkin / rel))
+        << rel;
+  }
+  EXPECT_GT(files, 0);
 }
 
 TEST(GeneratedSkinImages, PicturesAndIconsAreThere) {
