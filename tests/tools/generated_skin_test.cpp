@@ -12,6 +12,8 @@
 #include "platform/ini/ini_file.h"
 #include "platform/text/leading_int.h"
 #include "platform/text/utf.h"
+#include "support/run_command.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -270,6 +272,50 @@ TEST(GeneratedSkinImages, StatesDifferOnlyInsideControls) {
       EXPECT_EQ(differing, 0) << prefix << state;
     }
   }
+}
+
+// Each page draws the header from its own images, so the header looks the same on every page.
+TEST(GeneratedSkinImages, EveryPageDrawsTheHeaderAlike) {
+  constexpr int kJpegNoise = 12;
+  const auto header = Rects(kSkin / "INI_EN/skin_main_en.ini", {u"BUTTONPOS", 0, 19});
+  for (const char* state : {"_normal.jpg", "_over.jpg", "_down.jpg"}) {
+    const QImage main = Load(std::string("main") + state).convertToFormat(QImage::Format_RGB32);
+    for (const char* page : {"advanced", "mac", "led"}) {
+      const QImage other = Load(page + std::string(state)).convertToFormat(QImage::Format_RGB32);
+      ASSERT_EQ(other.size(), main.size());
+      for (const auto& [key, r] : header) {
+        int differing = 0;
+        for (int y = r.top(); y < r.top() + r.height(); ++y) {
+          for (int x = r.left(); x < r.left() + r.width(); ++x) {
+            const QRgb a = main.pixel(x, y), b = other.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > kJpegNoise ||
+                std::abs(qGreen(a) - qGreen(b)) > kJpegNoise ||
+                std::abs(qBlue(a) - qBlue(b)) > kJpegNoise) {
+              ++differing;
+            }
+          }
+        }
+        EXPECT_EQ(differing, 0) << page << state << " header entry " << key;
+      }
+    }
+  }
+}
+
+// The skin is a pure function of the generator: a second run writes the same bytes, so builds
+// are reproducible and an unchanged skin is not rewritten.
+TEST(GeneratedSkin, GeneratingAgainGivesTheSameFiles) {
+  devero::testing::TempDir dir;
+  const auto result = devero::testing::RunCommand(DEVERO_SKINGEN, {dir.path().string()});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  int files = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+    if (!entry.is_regular_file()) continue;
+    ++files;
+    const fs::path rel = fs::relative(entry.path(), dir.path());
+    EXPECT_EQ(devero::testing::ReadFile(entry.path()), devero::testing::ReadFile(kSkin / rel))
+        << rel;
+  }
+  EXPECT_GT(files, 0);
 }
 
 TEST(GeneratedSkinImages, PicturesAndIconsAreThere) {

@@ -258,12 +258,19 @@ void LitMouse(QPainter& p, const QRectF& r, State s) {
   p.setBrush(g);
   p.setPen(QPen(lit ? color::kAccent : color::kLineStrong, lit ? 2 : 1.2));
   p.drawPath(shape);
-  // Split line of the two main buttons and the wheel.
+  // Seams of the two main buttons, clipped to the body.
   const qreal cx = body.center().x();
+  const qreal split = body.top() + body.height() * 0.36;
+  p.save();
+  p.setClipPath(shape, Qt::IntersectClip);
   p.setPen(QPen(lit ? color::kAccent.darker(150) : color::kLineStrong, 1.2));
-  p.drawLine(QPointF(cx, body.top() + 2), QPointF(cx, body.top() + body.height() * 0.36));
-  p.drawLine(QPointF(body.left() + body.width() * 0.06, body.top() + body.height() * 0.36),
-             QPointF(body.right() - body.width() * 0.06, body.top() + body.height() * 0.36));
+  p.drawLine(QPointF(cx, body.top()), QPointF(cx, split));
+  QPainterPath seam;
+  seam.moveTo(body.left(), split + 12);
+  seam.quadTo(cx, split - 8, body.right(), split + 12);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(seam);
+  p.restore();
   const QRectF wheel(cx - 8, body.top() + body.height() * 0.09, 16, body.height() * 0.15);
   p.setBrush(lit ? color::kAccentDeep : QColor(0x12, 0x14, 0x18));
   p.drawRoundedRect(wheel, 8, 8);

@@ -75,7 +75,7 @@ QImage ListIcon(int id) {
     case 173:    // press: arrow down onto a key
     case 174: {  // release: arrow up from a key
       const bool down = id == 173;
-      p.setPen(Stroke(down ? color::kAccent : QColor(0xF0, 0x9A, 0x3C), 1.7));
+      p.setPen(Stroke(down ? color::kAccent : QColor(0xD8, 0xDC, 0xE2), 1.7));
       p.drawLine(QPointF(8, 2), QPointF(8, 10));
       if (down) {
         p.drawLine(QPointF(4.5, 6.8), QPointF(8, 10.3));
@@ -102,8 +102,8 @@ QImage ListIcon(int id) {
       }
       break;
     case 178:  // lighting: a bulb with rays
-      p.setPen(Stroke(QColor(0xFF, 0xD2, 0x4A), 1.3));
-      p.setBrush(QColor(0xFF, 0xD2, 0x4A, 90));
+      p.setPen(Stroke(color::kAccent, 1.3));
+      p.setBrush(QColor(0x22, 0xC7, 0xE8, 90));
       p.drawEllipse(QPointF(8, 7), 4, 4);
       p.drawLine(QPointF(6.3, 12.2), QPointF(9.7, 12.2));
       p.drawLine(QPointF(6.8, 14.2), QPointF(9.2, 14.2));
@@ -141,7 +141,9 @@ QImage AppIcon(int side) {
   p.setPen(Qt::NoPen);
   p.setBrush(g);
   p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.22, s * 0.22);
-  const QRectF body(s * 0.30, s * 0.14, s * 0.40, s * 0.72);
+  // Small icons give the mouse more of the square so that it stays readable.
+  const qreal margin = side <= 32 ? 0.24 : 0.30;
+  const QRectF body(s * margin, s * (margin - 0.14), s * (1 - 2 * margin), s * (1.28 - 2 * margin));
   const QPainterPath shape = MouseBody(body);
   const qreal stroke = std::max(1.0, s / 20.0);
   p.setBrush(QColor(0x22, 0xC7, 0xE8, 40));

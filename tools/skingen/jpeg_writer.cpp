@@ -1,22 +1,22 @@
 #include "jpeg_writer.h"
 
-#include <QFile>
 #include <cstdio>
+#include <cstdlib>
 
 // jpeglib.h needs FILE and size_t first.
 #include <jpeglib.h>
 
 namespace skingen {
 
-bool WriteJpeg(const QImage& image, const QString& path, int quality) {
+QByteArray EncodeJpeg(const QImage& image, int quality) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-  FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-  if (file == nullptr) return false;
   jpeg_compress_struct cinfo;
   jpeg_error_mgr jerr;
   cinfo.err = jpeg_std_error(&jerr);
   jpeg_create_compress(&cinfo);
-  jpeg_stdio_dest(&cinfo, file);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
   cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
   cinfo.input_components = 3;
@@ -34,7 +34,9 @@ bool WriteJpeg(const QImage& image, const QString& path, int quality) {
   }
   jpeg_finish_compress(&cinfo);
   jpeg_destroy_compress(&cinfo);
-  return std::fclose(file) == 0;
+  QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+  std::free(buffer);
+  return bytes;
 }
 
 }  // namespace skingen

@@ -2,32 +2,11 @@
 #include <QPainter>
 
 #include "layout.h"
+#include "layout_util.h"
 #include "theme.h"
 
 namespace skingen {
 namespace {
-
-Entry E(int key, QRect rect, Look look, const char* en, const char* cn, const char* name,
-        Glyph glyph = Glyph::kNone) {
-  Entry e;
-  e.key = key;
-  e.rect = rect;
-  e.look = look;
-  e.en = QString::fromUtf8(en);
-  e.cn = QString::fromUtf8(cn);
-  e.name = name;
-  e.glyph = glyph;
-  return e;
-}
-
-Table MakeTable(const char* section, int first, int count, std::vector<Entry> entries) {
-  Table t;
-  t.section = QString::fromLatin1(section);
-  t.first_key = first;
-  t.count = count;
-  t.entries = std::move(entries);
-  return t;
-}
 
 void DialogFrame(QPainter& p, QSize size, int title_height) {
   p.fillRect(QRect(QPoint(0, 0), size), color::kWindow);
@@ -54,7 +33,7 @@ void AddWarning(Skin& skin) {
   const QRect text{80, 18, 196, 38};
   auto background = [](QPainter& p) {
     DialogFrame(p, kWarningSize, 0);
-    DrawGlyph(p, Glyph::kWarning, QRectF(12, 10, 22, 22), color::kAccent);
+    DrawGlyph(p, Glyph::kWarning, QRectF(10, 6, 18, 18), color::kAccent);
     p.fillRect(QRect(24, 74, kWarningSize.width() - 48, 1), color::kLine);
   };
   ImageSet plain;

@@ -71,11 +71,6 @@ void Knob(QPainter& p, int x, int y) {
 
 const QColor kRed(228, 27, 20);
 
-struct Page {
-  QString prefix;
-  int header_keys = 20;  // header entries (main table 0..19) in the set
-};
-
 // The preview of one main window page: states, header, labels, sample values.
 QImage PreviewPage(const Skin& skin, const QString& prefix, Language lang, int variant) {
   const ImageSet& set = *FindSet(skin, prefix);
@@ -258,11 +253,31 @@ void ReportFit(const Skin& skin) {
   }
 }
 
+// The list icons at their size and four times larger on black, and the application icons.
+QImage IconSheet() {
+  QImage sheet(620, 300, QImage::Format_RGB32);
+  sheet.fill(Qt::black);
+  QPainter p(&sheet);
+  const int ids[] = {169, 170, 171, 172, 173, 174, 175, 178, 182};
+  for (int i = 0; i < 9; ++i) {
+    const QImage icon = ListIcon(ids[i]);
+    p.drawImage(10 + i * 66, 10, icon);
+    p.drawImage(QRect(10 + i * 66, 34, 64, 64), icon);
+  }
+  int x = 10;
+  for (int side : {16, 32, 48, 64, 128}) {
+    p.drawImage(x, 120, AppIcon(side));
+    x += side + 20;
+  }
+  return sheet;
+}
+
 }  // namespace
 
 bool WritePreviews(const Skin& skin, const QDir& dir) {
   dir.mkpath(QStringLiteral("."));
   ReportFit(skin);
+  if (!SaveImage(IconSheet(), dir.filePath(QStringLiteral("icons.png")))) return false;
   for (Language lang : {Language::kEnglish, Language::kChinese}) {
     const QString suffix = lang == Language::kEnglish ? "en" : "cn";
     auto save = [&](const QImage& image, const QString& name) {

@@ -1,9 +1,8 @@
 #include "skin_files.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cstdio>
+
+#include "output.h"
 
 namespace skingen {
 namespace {
@@ -64,13 +63,7 @@ bool WriteSkinFiles(const Skin& skin, const QDir& dir) {
     for (Language language : {Language::kEnglish, Language::kChinese}) {
       const QString path =
           dir.filePath(language == Language::kEnglish ? file.english : file.chinese);
-      QDir().mkpath(QFileInfo(path).absolutePath());
-      QSaveFile out(path);
-      if (!out.open(QIODevice::WriteOnly) || out.write(SkinFileText(file, language)) < 0 ||
-          !out.commit()) {
-        std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
-        return false;
-      }
+      if (!WriteIfChanged(path, SkinFileText(file, language))) return false;
     }
   }
   return true;

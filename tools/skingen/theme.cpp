@@ -51,16 +51,17 @@ void NumberBadge(QPainter& p, QPointF centre, qreal radius, int number, const QC
 }
 
 QPainterPath MouseBody(const QRectF& b) {
-  // A symmetric egg: narrow nose, wide palm rest.
-  const qreal l = b.left(), r = b.right(), t = b.top(), h = b.height(), w = b.width();
-  const qreal cx = b.center().x();
+  // An egg: a narrower nose, widest behind the middle, a round palm rest.
+  const qreal l = b.left(), r = b.right(), t = b.top(), w = b.width(), h = b.height();
+  const qreal cx = b.center().x(), bottom = b.bottom();
   QPainterPath path;
   path.moveTo(cx, t);
-  path.cubicTo(cx + w * 0.36, t, r - w * 0.06, t + h * 0.10, r - w * 0.05, t + h * 0.34);
-  path.cubicTo(r - w * 0.04, t + h * 0.52, r, t + h * 0.70, r - w * 0.04, t + h * 0.84);
-  path.cubicTo(r - w * 0.10, t + h * 1.0, l + w * 0.10, t + h * 1.0, l + w * 0.04, t + h * 0.84);
-  path.cubicTo(l, t + h * 0.70, l + w * 0.04, t + h * 0.52, l + w * 0.05, t + h * 0.34);
-  path.cubicTo(l + w * 0.06, t + h * 0.10, cx - w * 0.36, t, cx, t);
+  path.cubicTo(cx + w * 0.34, t, r - w * 0.06, t + h * 0.06, r - w * 0.05, t + h * 0.30);
+  path.cubicTo(r - w * 0.04, t + h * 0.46, r, t + h * 0.54, r, t + h * 0.70);
+  path.cubicTo(r, t + h * 0.90, cx + w * 0.30, bottom, cx, bottom);
+  path.cubicTo(cx - w * 0.30, bottom, l, t + h * 0.90, l, t + h * 0.70);
+  path.cubicTo(l, t + h * 0.54, l + w * 0.04, t + h * 0.46, l + w * 0.05, t + h * 0.30);
+  path.cubicTo(l + w * 0.06, t + h * 0.06, cx - w * 0.34, t, cx, t);
   path.closeSubpath();
   return path;
 }
@@ -86,11 +87,13 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& color)
       break;
     }
     case Glyph::kTray: {
+      // An arrow into the bottom-right corner, where the tray sits.
       const qreal d = s * 0.22;
-      p.drawLine(QPointF(c.x(), c.y() - d), QPointF(c.x(), c.y() + d * 0.45));
-      p.drawLine(QPointF(c.x() - d * 0.5, c.y() - d * 0.05), QPointF(c.x(), c.y() + d * 0.45));
-      p.drawLine(QPointF(c.x() + d * 0.5, c.y() - d * 0.05), QPointF(c.x(), c.y() + d * 0.45));
-      p.drawLine(QPointF(c.x() - d, c.y() + d * 0.95), QPointF(c.x() + d, c.y() + d * 0.95));
+      p.drawLine(QPointF(c.x() - d, c.y() - d), QPointF(c.x() + d * 0.55, c.y() + d * 0.55));
+      p.drawLine(QPointF(c.x() + d * 0.55, c.y() + d * 0.55), QPointF(c.x() + d * 0.55, c.y()));
+      p.drawLine(QPointF(c.x() + d * 0.55, c.y() + d * 0.55), QPointF(c.x(), c.y() + d * 0.55));
+      p.drawLine(QPointF(c.x() - d, c.y() + d * 1.1), QPointF(c.x() + d * 1.1, c.y() + d * 1.1));
+      p.drawLine(QPointF(c.x() + d * 1.1, c.y() + d * 1.1), QPointF(c.x() + d * 1.1, c.y() - d));
       break;
     }
     case Glyph::kHelp: {
@@ -117,27 +120,28 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& color)
       break;
     }
     case Glyph::kBounce: {
-      const qreal d = s * 0.3;
-      p.drawLine(QPointF(c.x() - d, c.y()), QPointF(c.x() + d, c.y()));
+      // Two stacked arrows, one each way.
+      const qreal d = s * 0.28, gap = s * 0.11;
       for (qreal dir : {1.0, -1.0}) {
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.55 * dir, c.y() - d * 0.45));
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.55 * dir, c.y() + d * 0.45));
+        const qreal y = c.y() - gap * dir;
+        p.drawLine(QPointF(c.x() - d, y), QPointF(c.x() + d, y));
+        const qreal tip = c.x() + d * dir;
+        p.drawLine(QPointF(tip, y), QPointF(tip - d * 0.45 * dir, y - d * 0.4));
+        p.drawLine(QPointF(tip, y), QPointF(tip - d * 0.45 * dir, y + d * 0.4));
       }
       break;
     }
     case Glyph::kSpread: {
-      const qreal d = s * 0.3;
+      // A dot with arrows running out of it both ways.
+      const qreal inner = s * 0.2, outer = s * 0.52, head = s * 0.14;
       p.setBrush(color);
-      p.drawEllipse(c, 2.0, 2.0);
+      p.drawEllipse(c, 2.2, 2.2);
       p.setBrush(Qt::NoBrush);
       for (qreal dir : {1.0, -1.0}) {
-        p.drawLine(QPointF(c.x() + d * 0.35 * dir, c.y()), QPointF(c.x() + d * dir, c.y()));
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.65 * dir, c.y() - d * 0.35));
-        p.drawLine(QPointF(c.x() + d * dir, c.y()),
-                   QPointF(c.x() + d * 0.65 * dir, c.y() + d * 0.35));
+        const qreal tip = c.x() + outer * dir;
+        p.drawLine(QPointF(c.x() + inner * dir, c.y()), QPointF(tip, c.y()));
+        p.drawLine(QPointF(tip, c.y()), QPointF(tip - head * dir, c.y() - head));
+        p.drawLine(QPointF(tip, c.y()), QPointF(tip - head * dir, c.y() + head));
       }
       break;
     }

@@ -1,12 +1,13 @@
 #include "windows.h"
 
+#include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPainter>
 #include <cstdio>
 
 #include "controls.h"
 #include "jpeg_writer.h"
+#include "output.h"
 
 namespace skingen {
 
@@ -96,19 +97,17 @@ QImage RenderRapidFirePicture(int number, QSize size) {
 }
 
 bool SaveImage(const QImage& image, const QString& path) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
   if (QFileInfo(path).suffix().toLower() == QLatin1String("jpg")) {
-    if (WriteJpeg(image, path, 98)) return true;
-    std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
+    return WriteIfChanged(path, EncodeJpeg(image, 98));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "png")) {
+    std::fprintf(stderr, "skingen: cannot encode %s\n", qPrintable(path));
     return false;
   }
-  QImageWriter writer(path);
-  if (!writer.write(image)) {
-    std::fprintf(stderr, "skingen: cannot write %s: %s\n", qPrintable(path),
-                 qPrintable(writer.errorString()));
-    return false;
-  }
-  return true;
+  return WriteIfChanged(path, bytes);
 }
 
 bool WritePictures(const Skin& skin, const QDir& dir) {
