@@ -168,6 +168,8 @@ void DeveroApp::RepairCheck() {
   warnings_.ShowWarning(kRepairStartWarning);
   transfer_.Reset();
   settings_.currentProfile = 0;
+  // The product file follows, so that the next start opens the profile the mouse now has.
+  store_.RecordCurrentProfile(paths_.ProductFile());
   RunDownload();
   warnings_.ShowWarning(kRepairDoneWarning);
 }
@@ -232,8 +234,7 @@ void DeveroApp::EndProgram(int code, bool send_close_report) {
 
 void DeveroApp::ShowAndRestore() {
   if (!window_) return;
-  window_->show();
-  window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  window_->showNormal();
   window_->raise();
   window_->activateWindow();
 }
