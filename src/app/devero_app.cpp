@@ -1,16 +1,20 @@
 #include "app/devero_app.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QUrl>
 
 #include "app/startup_reads.h"
 #include "device/device_notification.h"
 #include "device/discovery.h"
+#include "device/group_macro_snapshot.h"
 #include "device/library_group_macros.h"
 #include "device/usb_ids.h"
 #include "macro/macro_file.h"
 #include "platform/ini/ini_file.h"
+#include "platform/text/utf.h"
 #include "profile/profile_transfer.h"
 #include "ui/label_font.h"
 
@@ -19,7 +23,6 @@ namespace {
 
 constexpr char16_t kNoFileWarning[] = u"No file";
 constexpr char16_t kTooManyCommasWarning[] = u"Erro : file";
-constexpr char16_t kRecordingWarning[] = u"Recording";
 constexpr char16_t kNoMouseWarning[] = u"Please plug-in USB Mouse:  ";
 constexpr char16_t kRepairStartWarning[] = u"Note: The mouse function will be tested";
 constexpr char16_t kRepairDoneWarning[] = u"Check and repair is over ,replug the mouse";
@@ -44,6 +47,7 @@ DeveroApp::DeveroApp(WindowOptions options, std::ostream& err)
           ProfilePaths{paths_.ModuleDirectory(), paths_.ProductFile(), paths_.ConfigDirectory()}) {}
 
 DeveroApp::~DeveroApp() {
+  runner_.reset();
   owner_.Close();
   poller_.reset();
   reader_.reset();
@@ -100,14 +104,26 @@ bool DeveroApp::Initialise() {
                                                   library_, owner_, [this] {
                                                     if (window_) window_->update();
                                                   });
+  runner_ = std::make_unique<DownloadRunner>(*download_, [this](std::function<void()> call) {
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+  });
+  handler_->SetDownloadRunning([this] { return DownloadRunning(); });
   owner_.SetWakeup([this] {
     QMetaObject::invokeMethod(
         this, [this] { owner_.RunPending(); }, Qt::QueuedConnection);
   });
 
-  window_ =
-      std::make_unique<CQEL_DEveroDlg>(skin_, images_, settings_, product_, library_state_, *this);
+  window_ = std::make_unique<CQEL_DEveroDlg>(skin_, images_, settings_, product_, library_state_,
+                                             *this, *this);
   chooser_.SetParent(window_.get());
+  colors_.SetParent(window_.get());
+  lighting_preview_.setSingleShot(false);
+  connect(&lighting_preview_, &QTimer::timeout, this, [this] { UpdateLightingPreview(); });
+  apply_result_.setSingleShot(true);
+  connect(&apply_result_, &QTimer::timeout, this, [this] {
+    window_->view().applyLabel.clear();
+    window_->update();
+  });
   tray_ = std::make_unique<TrayIcon>(
       ApplicationIcon(), [this] { ShowAndRestore(); }, [this] { EndProgram(kExitOk); });
 
@@ -122,7 +138,7 @@ bool DeveroApp::Initialise() {
   window_->setWindowIcon(ApplicationIcon());
   warnings_.SetPlacement(ui::WarningPlacement::kScreenCentre);
   RunStartupReads(paths_, product_, settings_, warnings_);
-  window_->SetLanguage(paths_.LanguageIsEnglish());
+  window_->view().languageIsEnglish = paths_.LanguageIsEnglish();
   window_->setWindowTitle(
       QString::fromStdU16String(product_.ProductName(paths_.LanguageIsEnglish())));
   if (!LoadSkin()) {
@@ -149,7 +165,7 @@ bool DeveroApp::Initialise() {
   }
   tray_->Add(QString::fromStdU16String(product_.ProductName(paths_.LanguageIsEnglish())));
   StartHotplug();
-  power_ = std::make_unique<PowerMonitor>([this] { RunDownload(); });
+  power_ = std::make_unique<PowerMonitor>([this] { StartDownload(); });
   signals_ = std::make_unique<UnixSignals>([this] { EndProgram(kExitOk); });
 
   window_->move(QPoint(0, 0));
@@ -170,22 +186,55 @@ void DeveroApp::RepairCheck() {
   settings_.currentProfile = 0;
   // The product file follows, so that the next start opens the profile the mouse now has.
   store_.RecordCurrentProfile(paths_.ProductFile());
-  RunDownload();
-  warnings_.ShowWarning(kRepairDoneWarning);
+  window_->update();
+  StartDownload([this](SettingsDownload::Result) { warnings_.ShowWarning(kRepairDoneWarning); });
 }
 
-SettingsDownload::Result DeveroApp::RunDownload() {
-  const LibraryGroupMacros groups(library_);
-  DownloadContext ctx{settings_,
-                      product_,
-                      session_->link().ProductVariant(),
-                      macros_->builtInMacroTable,
-                      macros_->rapidFireTable,
-                      groups};
-  const SettingsDownload::Result result = download_->Run(ctx);
-  if (result != SettingsDownload::Result::kBusy) SaveSimulatedMemory();
-  if (window_) window_->update();
-  return result;
+bool DeveroApp::StartDownload(std::function<void(SettingsDownload::Result)> after) {
+  if (DownloadRunning()) return false;
+  auto job = std::make_unique<DownloadRunner::Job>();
+  job->settings = settings_;
+  job->product = product_;
+  job->product_variant = session_->link().ProductVariant();
+  job->built_ins = macros_->builtInMacroTable;
+  job->rapid_fire = macros_->rapidFireTable;
+  job->groups = std::make_unique<GroupMacroSnapshot>(library_, paths_.LanguageIsEnglish());
+  auto before = std::make_shared<ProfileSettings>(settings_);
+  ShowDownloadProgress(0, 1);
+  DownloadRunner::Callbacks callbacks;
+  callbacks.progress = [this](int step, int total) { ShowDownloadProgress(step, total); };
+  callbacks.done = [this, before, after = std::move(after)](SettingsDownload::Result result,
+                                                            const ProfileSettings& left) {
+    CarryDownloadChanges(*before, left, settings_);
+    SaveSimulatedMemory();
+    ShowDownloadResult(result);
+    if (after) after(result);
+  };
+  return runner_->Start(std::move(job), std::move(callbacks));
+}
+
+void DeveroApp::ShowDownloadProgress(int step, int total) {
+  ui::MainViewState& v = window_->view();
+  const int permille = total > 0 ? std::clamp(step * 1000 / total, 0, 1000) : 0;
+  v.applyProgress = permille;
+  const std::u16string percent = ToU16(permille / 10);
+  v.applyLabel =
+      (v.languageIsEnglish != 0 ? u"Applying " : u"\u6B63\u5728\u5E94\u7528 ") + percent + u" %";
+  apply_result_.stop();
+  window_->update();
+}
+
+void DeveroApp::ShowDownloadResult(SettingsDownload::Result result) {
+  ui::MainViewState& v = window_->view();
+  v.applyProgress = -1;
+  const bool english = v.languageIsEnglish != 0;
+  if (result == SettingsDownload::Result::kDone) {
+    v.applyLabel = english ? u"Done" : u"\u5B8C\u6210";
+  } else {
+    v.applyLabel = english ? u"Stopped" : u"\u5DF2\u4E2D\u6B62";
+  }
+  apply_result_.start(kApplyResultShownMs);
+  window_->update();
 }
 
 void DeveroApp::SaveSimulatedMemory() {
@@ -224,6 +273,12 @@ void DeveroApp::EndProgram(int code, bool send_close_report) {
   if (tray_) tray_->Remove();
   if (send_close_report && session_) session_->transport().SendCloseReport();
   if (window_) window_->hide();
+  lighting_preview_.stop();
+  // A running download may wait for a warning on this thread: answer it before joining.
+  warnings_.SetClosing(true);
+  while (DownloadRunning())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  runner_->Wait();
   // Threads waiting for the window's thread are let go before they are joined.
   owner_.Close();
   poller_.reset();
@@ -256,9 +311,12 @@ void DeveroApp::HideToTray() {
 }
 
 void DeveroApp::SwitchLanguage(int target) {
+  // The selected macro goes into the old language's group file first.
   library_.SaveMacroOfRow(library_state_.selectedRow);
   paths_.SetLanguage(target);
-  ini::WriteString(paths_.ProductFile(), u"Init", u"VER_SEL", target != 0 ? u"1" : u"0");
+  if (!ini::WriteString(paths_.ProductFile(), u"Init", u"VER_SEL", target != 0 ? u"1" : u"0"))
+    err_ << "devero: the language could not be saved in " << paths_.ProductFile() << '\n';
+  window_->view().languageIsEnglish = target;
   LoadSkin();
   library_.LoadLibrary();
   if (window_->page() == ui::kMacroPage) {
@@ -266,15 +324,73 @@ void DeveroApp::SwitchLanguage(int target) {
     library_.SelectRow(0);
   }
   tray_->SetLanguage(target);
-  window_->SetLanguage(target);
   window_->setWindowTitle(QString::fromStdU16String(product_.ProductName(target)));
   window_->update();
 }
 
-void DeveroApp::PageShown(int) {}
+void DeveroApp::ShowPage(int page) {
+  const int previous = window_->page();
+  window_->SetPage(page);
+  if (page == ui::kLightingPage && previous != ui::kLightingPage) {
+    UpdateLightingPreview();
+  } else if (page != ui::kLightingPage) {
+    lighting_preview_.stop();
+  }
+}
 
-void DeveroApp::ShowRecordingWarning() {
-  warnings_.ShowWarning(kRecordingWarning);
+void DeveroApp::UpdateLightingPreview() {
+  if (window_->page() != ui::kLightingPage) {
+    lighting_preview_.stop();
+    return;
+  }
+  window_->update();
+  const int speed = std::clamp<int>(settings_.ledCycleTime, 0, 5);
+  const int interval = 1200 - 200 * speed;
+  if (!lighting_preview_.isActive() || lighting_preview_.interval() != interval)
+    lighting_preview_.start(interval);
+}
+
+void DeveroApp::OpenMenu(int, QPoint, int, int) {}
+
+void DeveroApp::Apply() {
+  // Ignored while a download runs: neither a save nor a second download.
+  if (DownloadRunning()) return;
+  std::function<bool()> save_macro;
+  if (const std::optional<PendingMacroWrite> pending =
+          library_.PrepareMacroSave(library_state_.selectedRow)) {
+    save_macro = [write = *pending] { return write.Write(); };
+  }
+  background_save_.Start(settings_, paths_.ProductFile(), std::move(save_macro));
+  StartDownload([this](SettingsDownload::Result) {
+    if (!background_save_.Wait())
+      warnings_.ShowWarning(u"The settings could not be saved in " +
+                            Utf8ToUtf16(paths_.ProductFile().string()));
+  });
+}
+
+void DeveroApp::ImportProfiles() {
+  if (transfer_.Import()) window_->update();
+}
+
+void DeveroApp::ExportProfiles() {
+  transfer_.Export();
+}
+
+void DeveroApp::ResetProfiles() {
+  transfer_.Reset();
+  window_->update();
+}
+
+std::filesystem::path DeveroApp::HelpPage() const {
+  return paths_.SkinDirectory() / "help" / "index.html";
+}
+
+void DeveroApp::OpenSupportPage() {
+  const std::filesystem::path page = HelpPage();
+  if (!QFile::exists(QString::fromStdString(page.string())) ||
+      !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())))) {
+    warnings_.ShowWarning(u"The help page could not be opened: " + Utf8ToUtf16(page.string()));
+  }
 }
 
 std::optional<int> DeveroApp::SelectedMacroRepeatMode() const {
@@ -294,7 +410,5 @@ void DeveroApp::ShowGroupList(const std::vector<GroupListRow>&, int selected_row
 void DeveroApp::SelectGroupRow(int row) {
   library_state_.selectedRow = row;
 }
-
-void DeveroApp::EmptyGroupList() {}
 
 }  // namespace devero

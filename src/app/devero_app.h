@@ -2,18 +2,20 @@
 
 #include <QObject>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <memory>
 #include <ostream>
 
 #include "app/command_line.h"
 #include "app/device_event_handler.h"
 #include "app/device_session.h"
+#include "app/download_runner.h"
 #include "app/main_window.h"
 #include "app/power_monitor.h"
 #include "app/runtime_paths.h"
-#include "app/single_instance.h"
 #include "app/tray_icon.h"
 #include "app/unix_signals.h"
+#include "app/window_context.h"
 #include "device/device_event_flags.h"
 #include "device/owner_queue.h"
 #include "device/poller_thread.h"
@@ -31,6 +33,7 @@
 #include "profile/profile_store.h"
 #include "profile/profile_transfer.h"
 #include "ui/gui_warnings.h"
+#include "ui/qt_color_chooser.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/skin_images.h"
 #include "ui/skin_tables.h"
@@ -44,10 +47,14 @@ inline constexpr int kExitNoMouse = 2;
 inline constexpr int kExitCannotOpen = 66;
 inline constexpr int kExitCannotCreate = 73;
 
+// How long "Done" stays on the Apply control after a download.
+inline constexpr int kApplyResultShownMs = 2500;
+
 // The window program: owns every subsystem's state for the run, initialises them in their
-// order, and ends the program.
+// order, answers the window's clicks, and ends the program.
 class DeveroApp final : public QObject,
-                        public MainWindowActions,
+                        public WindowContext,
+                        public MacroPageState,
                         public MacroPageView,
                         public RecordingControl,
                         private ui::SkinReadReport {
@@ -59,25 +66,55 @@ class DeveroApp final : public QObject,
   bool Initialise();
   int exitCode() const { return exit_code_; }
   CQEL_DEveroDlg* window() { return window_.get(); }
+  ProfileSettings& settings() { return settings_; }
+  const RuntimePaths& paths() const { return paths_; }
 
   // The ways the program ends: the close report is sent unless the mouse went away.
   void EndProgram(int code, bool send_close_report = true);
   void ShowAndRestore();
 
-  // MainWindowActions.
+  // The settings download off the window's thread with what the record holds now; false when
+  // one runs already. `after` runs on the window's thread once it ended.
+  bool StartDownload(std::function<void(SettingsDownload::Result)> after = {});
+  bool DownloadRunning() const { return runner_ && runner_->Running(); }
+
+  // WindowContext.
+  ProfileSettings& Settings() override { return settings_; }
+  const ProductDescription& Product() const override { return product_; }
+  const ui::MainWindowSkin& Skin() const override { return skin_; }
+  ui::MainViewState& View() override { return window_->view(); }
+  WarningService& Warnings() override { return warnings_; }
+  bool Recording() const override { return false; }
+  QPoint WindowTopLeft() const override { return window_->pos(); }
+  void InvalidatePage() override { window_->InvalidatePage(); }
+  void InvalidateAll() override { window_->update(); }
+  void RepaintNow() override { window_->RepaintPageNow(); }
+  void StartWindowMove() override { window_->StartMove(); }
+  void Minimise() override { window_->showMinimized(); }
+  void ShowPage(int page) override;
+  void OpenMenu(int kind, QPoint screen_position, int width, int height) override;
+  bool MenuOpen() const override { return false; }
+  void CloseMenu() override {}
+  std::optional<uint32_t> ChooseColour() override { return colors_.ChooseColor(); }
   void CloseProgram() override;
   void HideToTray() override;
+  void Apply() override;
   void SwitchLanguage(int language_is_english) override;
-  void PageShown(int page) override;
-  bool Recording() const override { return false; }
-  void ShowRecordingWarning() override;
+  void ImportProfiles() override;
+  void ExportProfiles() override;
+  void ResetProfiles() override;
+  void OpenSupportPage() override;
+  void EndListEdits() override {}
+  void MacroPageButtonDown(int) override {}
+
+  // MacroPageState.
   std::optional<int> SelectedMacroRepeatMode() const override;
   bool GroupLocked() const override { return macros_->groupLocked != 0; }
 
   // MacroPageView: the macro page's lists keep their rows here.
   void ShowGroupList(const std::vector<GroupListRow>& rows, int selected_row) override;
   void SelectGroupRow(int row) override;
-  void EmptyGroupList() override;
+  void EmptyGroupList() override {}
   void StartGroupRowRename(int) override {}
   void EmptyStepList() override {}
   void RefreshStepList() override {}
@@ -91,9 +128,8 @@ class DeveroApp final : public QObject,
   bool IsRecording() const override { return false; }
   void EndRecording() override {}
 
-  // The settings download with what the record holds now; the simulated mouse's memory is
-  // written to its file afterwards.
-  SettingsDownload::Result RunDownload();
+  // The file the support control opens.
+  std::filesystem::path HelpPage() const;
 
  private:
   bool OnMissingFile(const std::filesystem::path& file) override;
@@ -104,6 +140,9 @@ class DeveroApp final : public QObject,
   void OnHotplugReadable();
   void RepairCheck();
   void SaveSimulatedMemory();
+  void ShowDownloadProgress(int step, int total);
+  void ShowDownloadResult(SettingsDownload::Result result);
+  void UpdateLightingPreview();
   QIcon ApplicationIcon() const;
 
   WindowOptions options_;
@@ -119,6 +158,7 @@ class DeveroApp final : public QObject,
   ui::GuiWarnings warnings_;
   ProfileStore store_{settings_, warnings_};
   ui::QtFileChooser chooser_;
+  ui::QtColorChooser colors_;
   RealClock clock_;
   MacroLibrary library_;
   BackgroundSave background_save_;
@@ -129,6 +169,7 @@ class DeveroApp final : public QObject,
   std::unique_ptr<TransportMemory> memory_;
   X11PointerSettings pointer_;
   std::unique_ptr<SettingsDownload> download_;
+  std::unique_ptr<DownloadRunner> runner_;
   DeviceEventFlags flags_;
   OwnerQueue owner_;
   std::unique_ptr<DeviceEventHandler> handler_;
@@ -140,6 +181,8 @@ class DeveroApp final : public QObject,
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<PowerMonitor> power_;
   std::unique_ptr<UnixSignals> signals_;
+  QTimer lighting_preview_;
+  QTimer apply_result_;
 
   bool skin_missing_ = false;
   bool ending_ = false;

@@ -83,6 +83,7 @@ void DeviceEventHandler::RedownloadLeftButtonMacro(int direction, std::stop_toke
   std::optional<LeftButtonJob> job;
   const bool prepared = owner_.RunOnOwner(
       [&] {
+        if (download_running_ && download_running_()) return;
         const LibraryGroupMacros groups(library_);
         job = download_.PrepareLeftButtonRedownload(settings_, groups);
       },

@@ -29,6 +29,10 @@ class DeviceEventHandler final : public DeviceEventActions {
         owner_(owner),
         repaint_(std::move(repaint)) {}
 
+  // While a download runs elsewhere the left button's macro is not written on its own: that
+  // download writes it, and the download's state is its thread's.
+  void SetDownloadRunning(std::function<bool()> running) { download_running_ = std::move(running); }
+
   int KeyNum() override;
   int KeyMap(int button) override;
   bool IsDpiButton(int button) override;
@@ -54,6 +58,7 @@ class DeviceEventHandler final : public DeviceEventActions {
   MacroLibrary& library_;
   OwnerDispatch& owner_;
   std::function<void()> repaint_;
+  std::function<bool()> download_running_;
 };
 
 }  // namespace devero

@@ -10,18 +10,18 @@
 
 namespace devero {
 
-using ui::kNoEntry;
-
 CQEL_DEveroDlg::CQEL_DEveroDlg(const ui::MainWindowSkin& skin, ui::SkinImages& images,
                                const ProfileSettings& settings, const ProductDescription& product,
-                               const MacroLibraryState& library, MainWindowActions& actions)
+                               const MacroLibraryState& library, const MacroPageState& macro_page,
+                               WindowContext& context)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       skin_(skin),
       images_(images),
       settings_(settings),
       product_(product),
       library_(library),
-      actions_(actions) {
+      macro_page_(macro_page),
+      clicks_(context) {
   setMouseTracking(true);
   // Every paint covers the window: nothing to erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -50,55 +50,22 @@ void CQEL_DEveroDlg::ShapeFromMask() {
     macro_page_region_ = ui::ToggleRect(macro_page_region_, r);
 }
 
-void CQEL_DEveroDlg::SetLanguage(int language_is_english) {
-  view_.languageIsEnglish = language_is_english;
-  update();
-}
-
 QFont CQEL_DEveroDlg::LabelFont() const {
   return ui::LabelFont(logicalDpiX());
 }
 
 void CQEL_DEveroDlg::InvalidatePage() {
-  if (view_.page == ui::kMacroPage) {
-    update(macro_page_region_);
-  } else {
-    update(other_pages_region_);
-  }
+  update(view_.page == ui::kMacroPage ? macro_page_region_ : other_pages_region_);
 }
 
-void CQEL_DEveroDlg::ShowPage(int page) {
+void CQEL_DEveroDlg::RepaintPageNow() {
+  repaint(view_.page == ui::kMacroPage ? macro_page_region_ : other_pages_region_);
+}
+
+void CQEL_DEveroDlg::SetPage(int page) {
   if (page < ui::kMainPage || page > ui::kLightingPage) return;
   view_.page = static_cast<uint8_t>(page);
   update();
-  actions_.PageShown(page);
-}
-
-bool CQEL_DEveroDlg::UpdateHover(QPoint pos) {
-  const int main_count = view_.page == ui::kMainPage ? ui::kMainEntries : ui::kHeaderEntries;
-  const int hits[4] = {
-      ui::HitTest(skin_.main, main_count, pos.x(), pos.y()),
-      ui::HitTest(skin_.lighting, 70, pos.x(), pos.y()),
-      ui::HitTest(skin_.advanced, ui::kAdvancedEntries, pos.x(), pos.y()),
-      ui::HitTest(skin_.macro, ui::kMacroEntries, pos.x(), pos.y()),
-  };
-  int* indexes[4] = {&view_.hoverMain, &view_.hoverLighting, &view_.hoverAdvanced,
-                     &view_.hoverMacro};
-  bool changed = false;
-  bool repaint_now = false;
-  for (int t = 0; t < 4; ++t) {
-    if (*indexes[t] == hits[t]) continue;
-    *indexes[t] = hits[t];
-    changed = true;
-    // The macro table's changes wait for the next paint: its page holds child windows.
-    if (t != 3) repaint_now = true;
-  }
-  if (changed) {
-    InvalidatePage();
-    if (repaint_now)
-      repaint(view_.page == ui::kMacroPage ? macro_page_region_ : other_pages_region_);
-  }
-  return changed;
 }
 
 QImage CQEL_DEveroDlg::Render() {
@@ -110,9 +77,9 @@ QImage CQEL_DEveroDlg::Render() {
 }
 
 void CQEL_DEveroDlg::Paint(QPainter& p) {
-  const std::optional<int> repeat = actions_.SelectedMacroRepeatMode();
-  view_.recording = actions_.Recording();
-  view_.groupLocked = actions_.GroupLocked();
+  const std::optional<int> repeat = macro_page_.SelectedMacroRepeatMode();
+  view_.recording = macro_page_.Recording();
+  view_.groupLocked = macro_page_.GroupLocked();
   view_.macroSelected = repeat.has_value();
   view_.selectedRepeatMode = repeat.value_or(0);
   const QFont font = LabelFont();
@@ -121,88 +88,18 @@ void CQEL_DEveroDlg::Paint(QPainter& p) {
 }
 
 void CQEL_DEveroDlg::paintEvent(QPaintEvent*) {
+  if (close_menu_flag_) {
+    close_menu_flag_ = false;
+    if (view_.page == ui::kMainPage && before_paint_) before_paint_();
+  }
   QPainter p(this);
   Paint(p);
 }
 
-bool CQEL_DEveroDlg::RecordingBlocks() const {
-  if (!actions_.Recording()) return false;
-  if (view_.hoverMacro == 4 && view_.page == ui::kMacroPage) return false;
-  if (view_.hoverMain == 0 || view_.hoverMain == 1) return false;
-  return !(view_.hoverMain == kNoEntry && view_.hoverMacro == kNoEntry);
-}
-
-bool CQEL_DEveroDlg::NothingUnderPointer() const {
-  if (view_.hoverMain != kNoEntry) return false;
-  switch (view_.page) {
-    case ui::kAdvancedPage:
-      return view_.hoverAdvanced == kNoEntry;
-    case ui::kMacroPage:
-      return view_.hoverMacro == kNoEntry;
-    case ui::kLightingPage:
-      return view_.hoverLighting == kNoEntry;
-    default:
-      return true;
-  }
-}
-
-void CQEL_DEveroDlg::HandleTabs() {
-  const int h = view_.hoverMain;
-  if (h >= 6 && h <= 9 && h - 6 != view_.page) ShowPage(h - 6);
-}
-
-void CQEL_DEveroDlg::OnButtonDown(QPoint pos, QPoint global) {
-  UpdateHover(pos);
-  if (RecordingBlocks()) {
-    actions_.ShowRecordingWarning();
-    return;
-  }
-  if (!(view_.hoverMain == kNoEntry && view_.hoverAdvanced == kNoEntry &&
-        view_.hoverMacro == kNoEntry && view_.hoverLighting == kNoEntry)) {
-    view_.pressed = true;
-    InvalidatePage();
-  }
-  HandleTabs();
-  if (NothingUnderPointer()) StartMove(global);
-  InvalidatePage();
-}
-
-void CQEL_DEveroDlg::OnButtonUp(QPoint pos) {
-  UpdateHover(pos);
-  if (RecordingBlocks()) {
-    actions_.ShowRecordingWarning();
-    return;
-  }
-  view_.pressed = false;
-  switch (view_.hoverMain) {
-    case 0:
-      view_.hoverMain = kNoEntry;
-      showMinimized();
-      break;
-    case 1:
-      view_.hoverMain = kNoEntry;
-      actions_.CloseProgram();
-      return;
-    case 2:
-      view_.hoverMain = kNoEntry;
-      actions_.HideToTray();
-      break;
-    case 4:
-      actions_.SwitchLanguage(0);
-      break;
-    case 5:
-      actions_.SwitchLanguage(1);
-      break;
-    default:
-      break;
-  }
-  InvalidatePage();
-}
-
-void CQEL_DEveroDlg::StartMove(QPoint global) {
+void CQEL_DEveroDlg::StartMove() {
   move_pending_ = true;
   moving_by_hand_ = false;
-  move_press_global_ = global;
+  move_press_global_ = last_press_global_;
   move_window_start_ = pos();
 }
 
@@ -222,19 +119,17 @@ void CQEL_DEveroDlg::ContinueMove(QPoint global) {
 
 void CQEL_DEveroDlg::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  OnButtonDown(event->position().toPoint(), event->globalPosition().toPoint());
+  last_press_global_ = event->globalPosition().toPoint();
+  const QPoint pos = event->position().toPoint();
+  clicks_.OnButtonDown(pos.x(), pos.y());
 }
 
 void CQEL_DEveroDlg::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const bool was_moving = move_pending_ || moving_by_hand_;
   move_pending_ = false;
   moving_by_hand_ = false;
-  if (was_moving && view_.pressed == false) {
-    UpdateHover(event->position().toPoint());
-    return;
-  }
-  OnButtonUp(event->position().toPoint());
+  const QPoint pos = event->position().toPoint();
+  clicks_.OnButtonUp(pos.x(), pos.y());
 }
 
 void CQEL_DEveroDlg::mouseMoveEvent(QMouseEvent* event) {
@@ -242,9 +137,12 @@ void CQEL_DEveroDlg::mouseMoveEvent(QMouseEvent* event) {
     ContinueMove(event->globalPosition().toPoint());
     return;
   }
-  UpdateHover(event->position().toPoint());
+  const QPoint pos = event->position().toPoint();
+  clicks_.OnPointerMove(pos.x(), pos.y());
 }
 
-void CQEL_DEveroDlg::leaveEvent(QEvent*) {}
+void CQEL_DEveroDlg::leaveEvent(QEvent*) {
+  clicks_.OnPointerLeave(QApplication::mouseButtons() & Qt::LeftButton);
+}
 
 }  // namespace devero

@@ -3,65 +3,65 @@
 #include <QPoint>
 #include <QRegion>
 #include <QWidget>
-#include <functional>
+#include <optional>
 
+#include "app/window_clicks.h"
+#include "app/window_context.h"
 #include "macro/macro_library.h"
 #include "profile/product_description.h"
 #include "profile/profile_settings.h"
 #include "ui/main_window_paint.h"
 #include "ui/skin_images.h"
 #include "ui/skin_tables.h"
-#include "ui/slider.h"
 
 namespace devero {
 
-// What the main window asks of the program around it.
-class MainWindowActions {
+// What the paint needs to know of the macro page.
+class MacroPageState {
  public:
-  virtual ~MainWindowActions() = default;
-  virtual void CloseProgram() = 0;  // the close button: the program ends
-  virtual void HideToTray() = 0;
-  virtual void SwitchLanguage(int language_is_english) = 0;
-  // The page just shown; the macro page fills its lists, the lighting page starts its preview.
-  virtual void PageShown(int page) = 0;
-  // Whether a macro is being recorded (the recording guard).
+  virtual ~MacroPageState() = default;
   virtual bool Recording() const = 0;
-  virtual void ShowRecordingWarning() = 0;
   // The repeat mode of the selected macro, when a macro row is selected.
   virtual std::optional<int> SelectedMacroRepeatMode() const = 0;
   virtual bool GroupLocked() const = 0;
 };
 
 // The main window: one frameless top-level widget shaped by the main mask, painted from the
-// skin, with four pages. Its hover indexes and page drive the paint.
+// skin, with four pages. Pointer events go to the click handlers.
 class CQEL_DEveroDlg : public QWidget {
  public:
   static constexpr QSize kFallbackSize{1000, 660};
 
   CQEL_DEveroDlg(const ui::MainWindowSkin& skin, ui::SkinImages& images,
                  const ProfileSettings& settings, const ProductDescription& product,
-                 const MacroLibraryState& library, MainWindowActions& actions);
+                 const MacroLibraryState& library, const MacroPageState& macro_page,
+                 WindowContext& context);
 
   // Shapes the window from "\main_mask.jpg" and builds the page regions (once, at start-up).
   void ShapeFromMask();
-  void SetLanguage(int language_is_english);
 
   ui::MainViewState& view() { return view_; }
   const ui::MainViewState& view() const { return view_; }
+  MainWindowClicks& clicks() { return clicks_; }
   int page() const { return view_.page; }
-  void ShowPage(int page);
+  void SetPage(int page);
 
-  // Repaint through the page's region: on the macro page the list boxes are left alone.
+  // Repaints through the page's region: on the macro page the list boxes are left alone.
   void InvalidatePage();
+  void RepaintPageNow();
   const QRegion& windowRegion() const { return window_region_; }
   const QRegion& otherPagesRegion() const { return other_pages_region_; }
   const QRegion& macroPageRegion() const { return macro_page_region_; }
 
-  // The four hit tests of a pointer position; true when any hover index changed.
-  bool UpdateHover(QPoint pos);
+  // Follows the pointer from the current button-down until the button is released.
+  void StartMove();
   // The whole window as it paints now.
   QImage Render();
   QFont LabelFont() const;
+  // Set when a menu choice below the first level closed the menus: the next paint of the main
+  // page closes the first level.
+  void SetCloseMenuFlag() { close_menu_flag_ = true; }
+  void SetBeforePaint(std::function<void()> hook) { before_paint_ = std::move(hook); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -71,12 +71,6 @@ class CQEL_DEveroDlg : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
-  bool RecordingBlocks() const;
-  void OnButtonDown(QPoint pos, QPoint global);
-  void OnButtonUp(QPoint pos);
-  void HandleTabs();
-  bool NothingUnderPointer() const;
-  void StartMove(QPoint global);
   void ContinueMove(QPoint global);
   void Paint(QPainter& p);
 
@@ -85,18 +79,22 @@ class CQEL_DEveroDlg : public QWidget {
   const ProfileSettings& settings_;
   const ProductDescription& product_;
   const MacroLibraryState& library_;
-  MainWindowActions& actions_;
+  const MacroPageState& macro_page_;
+  MainWindowClicks clicks_;
 
   ui::MainViewState view_;
   QRegion window_region_;
   QRegion other_pages_region_;
   QRegion macro_page_region_;
+  bool close_menu_flag_ = false;
+  std::function<void()> before_paint_;
 
   // Moving the window by an empty part of a page.
   bool move_pending_ = false;
   bool moving_by_hand_ = false;
   QPoint move_press_global_;
   QPoint move_window_start_;
+  QPoint last_press_global_;
 };
 
 }  // namespace devero

@@ -40,6 +40,10 @@ int GuiWarnings::ShowQuestion(const std::u16string& text) {
 }
 
 int GuiWarnings::Show(const std::u16string& text, int form) {
+  if (closing_) {
+    err_ << StderrLine(text) << std::endl;
+    return 1;
+  }
   QCoreApplication* app = QCoreApplication::instance();
   if (app != nullptr && QThread::currentThread() != app->thread()) {
     int result = 0;

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <atomic>
 #include <functional>
 #include <ostream>
 
@@ -28,6 +29,8 @@ class GuiWarnings final : public WarningService {
   void SetPlacement(WarningPlacement placement) { placement_ = placement; }
   WarningPlacement placement() const { return placement_; }
   void SetMainWindow(QWidget* window) { window_ = window; }
+  // While the program ends, warnings only go to stderr (and count as confirmed).
+  void SetClosing(bool closing) { closing_ = closing; }
 
   int ShowWarning(const std::u16string& text) override;
   int ShowQuestion(const std::u16string& text) override;
@@ -48,6 +51,7 @@ class GuiWarnings final : public WarningService {
   WarningPlacement placement_ = WarningPlacement::kScreenCentre;
   QPointer<QWidget> window_;
   QPoint anchor_;
+  std::atomic<bool> closing_{false};
 };
 
 }  // namespace devero::ui

@@ -1,5 +1,6 @@
 #include "ui/main_window_paint.h"
 
+#include <algorithm>
 #include <string>
 
 #include "macro/lighting_mode_names.h"
@@ -154,10 +155,28 @@ void Label(QPainter& p, const QFont& font, const SkinEntry& e, const std::u16str
   DrawCentredLabel(p, font, color, e.x, e.y, e.width, e.height, Q(text));
 }
 
+// A download in progress: the Apply control pressed, with a bar along its lower edge.
+void PaintApplyProgress(QPainter& p, const Images& im, const MainPaintInput& in) {
+  const int progress = in.view.applyProgress;
+  if (progress < 0) return;
+  const SkinEntry& e = in.skin.main[kApplyEntry];
+  CopyControl(p, im.down, e);
+  const QRect r = EntryRect(e);
+  if (r.isEmpty()) return;
+  const int bar = std::max(2, r.height() / 10);
+  const QRect track(r.left() + bar, r.bottom() - 2 * bar + 1, r.width() - 2 * bar, bar);
+  p.fillRect(track, QColor(255, 255, 255, 60));
+  p.fillRect(QRect(track.left(), track.top(), track.width() * std::min(progress, 1000) / 1000,
+                   track.height()),
+             QColor(255, 255, 255));
+}
+
 void HeaderLabels(QPainter& p, const MainPaintInput& in) {
   for (int i = 0; i < kHeaderEntries; ++i) {
     const SkinEntry& e = in.skin.main[static_cast<size_t>(i)];
-    if (i == 10) {
+    if (i == kApplyEntry && !in.view.applyLabel.empty()) {
+      Label(p, in.font, e, in.view.applyLabel);
+    } else if (i == 10) {
       const int profile = in.settings.currentProfile;
       const bool valid = profile >= 0 && profile < kProfileCount;
       Label(p, in.font, e,
@@ -291,6 +310,7 @@ void PaintMainWindow(QPainter& p, SkinImages& images, const MainPaintInput& in) 
       break;
   }
   PaintHeader(p, im, in);
+  PaintApplyProgress(p, im, in);
   HeaderLabels(p, in);
   switch (in.view.page) {
     case kMainPage:

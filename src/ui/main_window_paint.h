@@ -31,7 +31,13 @@ struct MainViewState {
   bool groupLocked = false;
   bool macroSelected = false;
   int selectedRepeatMode = 0;
+  // A download's progress on the Apply control: parts per thousand, or -1 when none runs.
+  int applyProgress = -1;
+  // Replaces the Apply control's label while set ("Applying 40 %", "Done", ...).
+  std::u16string applyLabel;
 };
+
+inline constexpr int kApplyEntry = 3;
 
 struct MainPaintInput {
   const MainWindowSkin& skin;
