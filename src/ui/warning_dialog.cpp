@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "ui/hit_test.h"
@@ -61,7 +62,18 @@ void WarningDlg::Render(QPainter& p) {
     draw(entries_[0], QString::fromStdU16String(entries_[0].label));
     draw(entries_[1], QString::fromStdU16String(entries_[1].label));
   }
-  draw(entries_[2], text_);
+  const SkinEntry& e = entries_[2];
+  if (!text_.contains(u'\n') && QFontMetrics(font_).horizontalAdvance(text_) <= e.width) {
+    draw(e, text_);
+    return;
+  }
+  // A text wider than its place (a long path, a line break) wraps over the dialog's width
+  // above the buttons instead of running off the dialog.
+  const QRect area(kTextMargin, kTextTop, width() - 2 * kTextMargin,
+                   std::max(entries_[0].y, e.y + e.height) - kTextTop - 6);
+  p.setFont(font_);
+  p.setPen(kLabelWhite);
+  p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text_);
 }
 
 void WarningDlg::paintEvent(QPaintEvent*) {

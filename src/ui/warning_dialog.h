@@ -19,6 +19,9 @@ class WarningDlg : public QDialog {
   static constexpr int kHoverAtOpen = 3;
   // Used when the mask is missing, so that the dialog can still be seen and answered.
   static constexpr QSize kFallbackSize{362, 130};
+  // Where a long text wraps: clear of the warning sign in the top left corner.
+  static constexpr int kTextMargin = 34;
+  static constexpr int kTextTop = 4;
 
   WarningDlg(SkinImages& images, const std::array<SkinEntry, kWarningEntries>& table, QString text,
              Form form, QPoint anchor, QFont font, QWidget* parent);
