@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <cstdio>
 
 #include "ui/label_font.h"
 #include "ui/mask_region.h"
@@ -94,6 +95,14 @@ void CQEL_DEveroDlg::paintEvent(QPaintEvent*) {
   }
   QPainter p(this);
   Paint(p);
+  if (!painted_once_) {
+    painted_once_ = true;
+    // For start-up measurements: the moment the window first shows its pixels.
+    if (qEnvironmentVariableIsSet("DEVERO_REPORT_FIRST_PAINT")) {
+      std::fputs("devero: first paint\n", stderr);
+      std::fflush(stderr);
+    }
+  }
 }
 
 void CQEL_DEveroDlg::StartMove() {

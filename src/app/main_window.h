@@ -87,6 +87,7 @@ class CQEL_DEveroDlg : public QWidget {
   QRegion other_pages_region_;
   QRegion macro_page_region_;
   bool close_menu_flag_ = false;
+  bool painted_once_ = false;
   std::function<void()> before_paint_;
 
   // Moving the window by an empty part of a page.

@@ -30,8 +30,8 @@ class WarningDialogTest : public ::testing::Test {
   }
 
   static void Mouse(QWidget& w, QEvent::Type type, QPoint at) {
-    QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)),
-                      Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+    QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(&w, &event);
   }
@@ -109,11 +109,14 @@ TEST(GuiWarnings, PlacementAndStderrLine) {
             QPoint(760, 440));
   EXPECT_EQ(GuiWarnings::Anchor(WarningPlacement::kScreenCentre, QPoint(), QSize(1025, 769)),
             QPoint(312, 284));
-  EXPECT_EQ(GuiWarnings::Anchor(WarningPlacement::kRelativeToWindow, QPoint(100, 50), QSize(1920, 1080)),
-            QPoint(430, 330));
+  EXPECT_EQ(
+      GuiWarnings::Anchor(WarningPlacement::kRelativeToWindow, QPoint(100, 50), QSize(1920, 1080)),
+      QPoint(430, 330));
   EXPECT_EQ(GuiWarnings::StderrLine(u"It is a macro group.\n Are you sure to delete it?"),
             "warning: It is a macro group.\\n Are you sure to delete it?");
-  EXPECT_EQ(GuiWarnings::StderrLine(u"Error\uFF1AConfig.ini"), "warning: Error\xEF\xBC\x9A" "Config.ini");
+  EXPECT_EQ(GuiWarnings::StderrLine(u"Error\uFF1AConfig.ini"),
+            "warning: Error\xEF\xBC\x9A"
+            "Config.ini");
 }
 
 TEST(GuiWarnings, WhileClosingOnlyStderr) {
@@ -121,7 +124,8 @@ TEST(GuiWarnings, WhileClosingOnlyStderr) {
   SkinImages images(dir.path());
   std::array<SkinEntry, kWarningEntries> table{};
   std::ostringstream err;
-  GuiWarnings warnings(images, table, [] { return LabelFont(96); }, err);
+  GuiWarnings warnings(
+      images, table, [] { return LabelFont(96); }, err);
   warnings.SetClosing(true);
   EXPECT_EQ(warnings.ShowQuestion(u"Sure?"), 1);
   EXPECT_EQ(err.str(), "warning: Sure?\n");

@@ -31,7 +31,8 @@ class Quiet : public ui::SkinReadReport {
 };
 
 void Save(const QImage& image, const std::filesystem::path& file) {
-  if (!image.save(QString::fromStdString(file.string()))) std::cerr << "cannot write " << file << '\n';
+  if (!image.save(QString::fromStdString(file.string())))
+    std::cerr << "cannot write " << file << '\n';
 }
 
 }  // namespace
@@ -81,10 +82,13 @@ int main(int argc, char** argv) {
     busy.hoverMain = 22;
     render(busy, "applying");
     for (int form : {1, 2}) {
-      ui::WarningDlg dialog(images, skin.warning,
-                            english ? QStringLiteral("The mouse was found but /dev/hidraw3 cannot be opened: permission denied. Install the udev rule and plug the mouse in again.")
-                                    : QStringLiteral("It is a macro group.\n Are you sure to delete it?"),
-                            static_cast<ui::WarningDlg::Form>(form), QPoint(), font, nullptr);
+      ui::WarningDlg dialog(
+          images, skin.warning,
+          english
+              ? QStringLiteral("The mouse was found but /dev/hidraw3 cannot be opened: permission "
+                               "denied. Install the udev rule and plug the mouse in again.")
+              : QStringLiteral("It is a macro group.\n Are you sure to delete it?"),
+          static_cast<ui::WarningDlg::Form>(form), QPoint(), font, nullptr);
       QImage image(dialog.size(), QImage::Format_RGB32);
       image.fill(Qt::black);
       QPainter p(&image);
