@@ -20,7 +20,11 @@ bool SkinFile::Fields(std::u16string_view section, int key, SkinFields& fields) 
     return false;
   }
   const std::u16string value = ReadSkinValue(document_, section, key);
-  if (check_commas_ && CountCommas(value) > 6) report_.OnTooManyCommas(path_);
+  // One warning per file: a damaged file would otherwise ask the user once per value.
+  if (check_commas_ && !commas_reported_ && CountCommas(value) > 6) {
+    commas_reported_ = true;
+    report_.OnTooManyCommas(path_);
+  }
   fields = SplitSkinValue(value);
   return true;
 }

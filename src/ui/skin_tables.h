@@ -38,7 +38,7 @@ class SkinReadReport {
   virtual ~SkinReadReport() = default;
   // The file does not exist. Return false to stop reading it.
   virtual bool OnMissingFile(const std::filesystem::path& file) = 0;
-  // A value holds more than six commas; it is split all the same.
+  // A value holds more than six commas; it is split all the same. Told once per file read.
   virtual void OnTooManyCommas(const std::filesystem::path& file) = 0;
 };
 
@@ -64,6 +64,7 @@ class SkinFile {
   bool check_commas_;
   bool exists_ = false;
   bool stopped_ = false;
+  bool commas_reported_ = false;
   ini::IniDocument document_;
 };
 

@@ -76,7 +76,7 @@ TEST(SkinFile, FillsATableKeyByKey) {
   const auto file = dir / "skin.ini";
   const std::string long_label(240, 'L');
   const std::string too_long_label(300, 'L');
-  WriteFile(file, "[BUTTONPOS]\n0=a,1,2,3,4,Zero,\n2=c,5,6,7,8,Two,\n3=d,1,2,3,4," + long_label +
+  WriteFile(file, "[BUTTONPOS]\n0=a,1,2,3,4,Zero,\n2=c,5,6,7,8,Two,,extra\n3=d,1,2,3,4," + long_label +
                       ",\n4=e,1,2,3,4,L,x,y,z\n5=f,1,2,3,4," + too_long_label + ",\n");
   RecordingReport report;
   SkinFile skin(file, report, true);
@@ -94,7 +94,9 @@ TEST(SkinFile, FillsATableKeyByKey) {
   // label field wraps to nothing while the numbers stay.
   EXPECT_TRUE(table[5].label.empty());
   EXPECT_EQ(table[5].height, 4);
+  // Two values with too many commas, one report for the file.
   EXPECT_EQ(report.commas.size(), 1u);
+  EXPECT_EQ(table[2].label, u"Two");
   EXPECT_EQ(table[4].label, u"L");
   EXPECT_TRUE(report.missing.empty());
 }

@@ -122,6 +122,12 @@ void ClickIn(const std::string& window, int x, int y) {
   Pause(100);
 }
 
+void PressKey(const std::string& window, const std::string& key) {
+  RunCommand(kXdotool, {"windowfocus", "--sync", window});
+  RunCommand(kXdotool, {"key", key});
+  Pause(100);
+}
+
 std::string FocusedWindow() {
   std::string id = RunCommand(kXdotool, {"getwindowfocus"}).out;
   while (!id.empty() && (id.back() == '\n' || id.back() == ' '))

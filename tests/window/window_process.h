@@ -37,6 +37,8 @@ bool WaitUntilNoWindow(const std::string& title, int timeout_ms);
 // A left click at (x, y) of the window's client area.
 void ClickIn(const std::string& window, int x, int y);
 void MoveIn(const std::string& window, int x, int y);
+// A key (xdotool's name for it) sent to the window.
+void PressKey(const std::string& window, const std::string& key);
 // The window holding the keyboard focus; empty for none or the root.
 std::string FocusedWindow();
 std::string WindowProperty(const std::string& window, const std::string& property);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "hostile_skins.h"
 #include "platform/ini/ini_file.h"
 #include "profile/product_description.h"
 #include "support/temp_dir.h"
@@ -157,6 +158,44 @@ TEST_F(WindowTest, AMouseThatNeedsRepairIsResetAndDownloaded) {
   EXPECT_GT(Trace().size(), 1000u);
   devero->Signal(SIGTERM);
   EXPECT_EQ(devero->Wait(kEndMs), 0);
+}
+
+// Every damaged skin: the program either opens its window or ends after its warnings, never
+// crashes, and answers within a bounded time.
+TEST_F(WindowTest, DamagedSkinsNeverCrashTheProgram) {
+  for (const testing::HostileSkinCase& c : testing::HostileSkinCases()) {
+    SCOPED_TRACE(c.name);
+    const std::filesystem::path root = dir_ / ("hostile_" + c.name);
+    testing::WriteHostileSkin(c.name, DEVERO_SKIN_DIR, root / "skins");
+    testing::InstallFactoryData(root);
+    auto devero = std::make_unique<WindowProcess>(
+        DEVERO_WINDOW, std::vector<std::string>{"--root", root.string(), "--simulate"},
+        dir_ / ("stderr_" + c.name));
+    bool opened = false;
+    for (int waited = 0; waited < kStartMs && devero->Running(); waited += 100) {
+      if (!testing::WaitForWindow(title_, 50).empty()) {
+        opened = true;
+        break;
+      }
+      // A warning about the skin waits for its answer.
+      const std::string warning = testing::WaitForWindow("WarningDlg", 50);
+      if (!warning.empty()) testing::PressKey(warning, "Return");
+    }
+    if (c.name == "too_many_commas") {
+      EXPECT_TRUE(opened);
+      EXPECT_NE(devero->Stderr().find("warning: Erro : file"), std::string::npos)
+          << devero->Stderr();
+    }
+    if (opened) {
+      devero->Signal(SIGTERM);
+      EXPECT_EQ(devero->Wait(kEndMs), 0) << devero->Stderr();
+    } else {
+      const int status = devero->Wait(kEndMs);
+      // Only a missing skin file ends the start, with its warning.
+      EXPECT_EQ(status, 1) << devero->Stderr();
+      EXPECT_NE(devero->Stderr().find("warning: No file"), std::string::npos) << devero->Stderr();
+    }
+  }
 }
 
 }  // namespace
