@@ -305,7 +305,7 @@ TEST(GeneratedSkinImages, EveryPageDrawsTheHeaderAlike) {
 // are reproducible and an unchanged skin is not rewritten.
 TEST(GeneratedSkin, GeneratingAgainGivesTheSameFiles) {
   devero::testing::TempDir dir;
-  const auto result = devero::testing::RunCommand(DEVERO_SKINGEN, {dir.path().string()});
+  const auto result = devero::testing::RunCommand(DEVERO_SKINGEN, {"--buttons", DEVERO_SKIN_BUTTONS, dir.path().string()});
   ASSERT_EQ(result.exit_code, 0) << result.err;
   int files = 0;
   for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {

@@ -132,6 +132,7 @@ TEST_F(LabelFitTest, TextsThatReplaceLabelsFit) {
     // Function names from x + 55 to the caret of every function field.
     for (int button = 0; button < 9; ++button) {
       const Field field = ReadField(main, u"BUTTONPOS", 20 + button);
+      if (field.w == 0) continue;  // no such button on the shipped product
       for (int n = 1; n <= 47; ++n) {
         places.push_back({ReadField(main, u"FUN_STRING", n).name, field.w - 55 - 28, field.h,
                           lang + " function " + std::to_string(n)});

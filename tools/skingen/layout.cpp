@@ -80,9 +80,9 @@ QString FunctionName(int number, Language language) {
   return QString::fromUtf8(language == Language::kEnglish ? n.en : n.cn);
 }
 
-Skin BuildSkin() {
+Skin BuildSkin(int buttons) {
   Skin skin;
-  AddMainWindow(skin);
+  AddMainWindow(skin, buttons);
   AddDialogs(skin);
   AddMenus(skin);
   return skin;

@@ -106,10 +106,12 @@ struct Skin {
   std::vector<SkinFile> files;
 };
 
-Skin BuildSkin();
+// The main page shows one row per button of the product: 1 to 9.
+inline constexpr int kMaxButtons = 9;
+Skin BuildSkin(int buttons = kMaxButtons);
 
 // Pieces of BuildSkin, one per window family.
-void AddMainWindow(Skin& skin);
+void AddMainWindow(Skin& skin, int buttons);
 void AddDialogs(Skin& skin);
 void AddMenus(Skin& skin);
 

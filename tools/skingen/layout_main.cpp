@@ -19,9 +19,9 @@ std::vector<Entry> MacroChildren() {
 
 }  // namespace
 
-void AddMainWindow(Skin& skin) {
+void AddMainWindow(Skin& skin, int buttons) {
   const std::vector<Entry> header = HeaderEntries();
-  const std::vector<Entry> main_page = MainPageEntries();
+  const std::vector<Entry> main_page = MainPageEntries(buttons);
   const std::vector<Entry> advanced = AdvancedEntries();
   const std::vector<Entry> lighting = LightingEntries();
   const std::vector<Entry> macro = MacroEntries();
@@ -38,7 +38,8 @@ void AddMainWindow(Skin& skin) {
     set.header_count = header.size();
     return set;
   };
-  skin.image_sets.push_back(page("main", main_page, PaintMainPage));
+  skin.image_sets.push_back(
+      page("main", main_page, [buttons](QPainter& p) { PaintMainPage(p, buttons); }));
   skin.image_sets.back().write_mask = true;
   skin.image_sets.push_back(page("advanced", advanced, PaintAdvancedPage));
   skin.image_sets.push_back(page("mac", Concat(macro, MacroChildren()), PaintMacroPage));

@@ -9,7 +9,7 @@
 namespace skingen {
 namespace {
 
-constexpr int kButtons = 9;  // function fields 20..28, names 35..43
+constexpr int kButtons = kMaxButtons;  // function fields 20..28, names 35..43
 
 constexpr int kRowTop = 108;
 constexpr int kRowPitch = 52;
@@ -20,7 +20,7 @@ struct BadgeSpot {
   QPointF target;  // the part of the mouse it points at
 };
 
-void PaintMouseDrawing(QPainter& p) {
+void PaintMouseDrawing(QPainter& p, int buttons) {
   const QRectF body(95, 118, 230, 446);
   const QPainterPath shape = MouseBody(body);
   const qreal cx = body.center().x(), top = body.top();
@@ -30,9 +30,9 @@ void PaintMouseDrawing(QPainter& p) {
   const qreal flank = body.left() + 2;
   p.setPen(QPen(color::kLineStrong, 1.2));
   p.setBrush(QColor(0x24, 0x28, 0x30));
-  p.drawRoundedRect(QRectF(flank - 12, top + 176, 20, 46), 7, 7);  // 5 forward
-  p.drawRoundedRect(QRectF(flank - 12, top + 226, 20, 46), 7, 7);  // 4 back
-  p.drawRoundedRect(QRectF(flank - 13, top + 282, 20, 30), 7, 7);  // 8 side
+  if (buttons >= 5) p.drawRoundedRect(QRectF(flank - 12, top + 176, 20, 46), 7, 7);  // 5 forward
+  if (buttons >= 4) p.drawRoundedRect(QRectF(flank - 12, top + 226, 20, 46), 7, 7);  // 4 back
+  if (buttons >= 8) p.drawRoundedRect(QRectF(flank - 13, top + 282, 20, 30), 7, 7);  // 8 side
   QLinearGradient g(body.topLeft(), body.bottomRight());
   g.setColorAt(0, QColor(0x2D, 0x32, 0x3B));
   g.setColorAt(1, QColor(0x1A, 0x1D, 0x23));
@@ -59,9 +59,9 @@ void PaintMouseDrawing(QPainter& p) {
     p.drawLine(QPointF(cx - 6, top + 50 + i * 7), QPointF(cx + 6, top + 50 + i * 7));
   }
   p.setBrush(QColor(0x24, 0x28, 0x30));
-  p.drawRoundedRect(QRectF(cx - 8, top + 112, 16, 14), 4, 4);  // 6 DPI up
-  p.drawRoundedRect(QRectF(cx - 8, top + 130, 16, 14), 4, 4);  // 7 DPI down
-  p.drawRoundedRect(QRectF(cx - 8, top + 196, 16, 12), 4, 4);  // 9 top
+  if (buttons >= 6) p.drawRoundedRect(QRectF(cx - 8, top + 112, 16, 14), 4, 4);  // 6 DPI up
+  if (buttons >= 7) p.drawRoundedRect(QRectF(cx - 8, top + 130, 16, 14), 4, 4);  // 7 DPI down
+  if (buttons >= 9) p.drawRoundedRect(QRectF(cx - 8, top + 196, 16, 12), 4, 4);  // 9 top
   // Light strip and logo.
   p.setPen(Qt::NoPen);
   p.setBrush(color::kAccent.darker(160));
@@ -85,7 +85,7 @@ void PaintMouseDrawing(QPainter& p) {
       {{flank - 46, top + 303}, {flank - 13, top + 297}},  // 8 side
       {{cx + 54, top + 202}, {cx + 8, top + 202}},         // 9 top
   }};
-  for (size_t i = 0; i < spots.size(); ++i) {
+  for (size_t i = 0; i < spots.size() && static_cast<int>(i) < buttons; ++i) {
     p.setPen(QPen(color::kAccent.darker(140), 1));
     p.drawLine(spots[i].at, spots[i].target);
     p.setBrush(color::kAccent);
@@ -99,14 +99,15 @@ void PaintMouseDrawing(QPainter& p) {
 
 }  // namespace
 
-std::vector<Entry> MainPageEntries() {
+std::vector<Entry> MainPageEntries(int buttons) {
   static const char* const kNamesEn[kButtons] = {"Left Button", "Right Button",   "Middle Button",
                                                  "Back Button", "Forward Button", "DPI Up",
                                                  "DPI Down",    "Side Button",    "Top Button"};
   static const char* const kNamesCn[kButtons] = {"左键",  "右键",  "中键", "后退键", "前进键",
                                                  "DPI加", "DPI减", "侧键", "顶部键"};
   std::vector<Entry> m;
-  for (int k = 0; k < kButtons; ++k) {
+  // Rows past the product's buttons get no control: their entries stay zero.
+  for (int k = 0; k < buttons && k < kButtons; ++k) {
     const int y = kRowTop + k * kRowPitch;
     Entry f = E(20 + k, {600, y, 376, kRowHeight}, Look::kFunctionField, "", "", "function");
     f.badge = k + 1;
@@ -116,15 +117,15 @@ std::vector<Entry> MainPageEntries() {
   }
   m.push_back(Label(29, {420, 78, 168, 24}, "BUTTON", "按键", "heading_button"));
   m.push_back(Label(30, {600, 78, 376, 24}, "FUNCTION", "功能", "heading_function"));
-  m.push_back(Label(31, {420, kRowTop + kButtons * kRowPitch - 4, 556, 22},
+  m.push_back(Label(31, {420, kRowTop + buttons * kRowPitch - 4, 556, 22},
                     "Click a function to change it", "点击功能栏即可更改按键功能", "hint"));
   return m;
 }
 
-void PaintMainPage(QPainter& p) {
+void PaintMainPage(QPainter& p, int buttons) {
   PaintFrame(p);
   Panel(p, QRect(20, 76, 380, 508));
-  PaintMouseDrawing(p);
+  PaintMouseDrawing(p, buttons);
 }
 
 }  // namespace skingen

@@ -19,8 +19,8 @@ std::vector<Entry> HeaderEntries();
 // The window, the header bar and the footer bar.
 void PaintFrame(QPainter& p);
 
-std::vector<Entry> MainPageEntries();  // main table 20..49
-void PaintMainPage(QPainter& p);
+std::vector<Entry> MainPageEntries(int buttons);  // main table 20..49
+void PaintMainPage(QPainter& p, int buttons);
 
 std::vector<Entry> AdvancedEntries();
 void PaintAdvancedPage(QPainter& p);
