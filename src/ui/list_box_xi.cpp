@@ -16,6 +16,7 @@ namespace {
 constexpr int kIconRole = Qt::UserRole;
 constexpr int kMacroRowIndent = 10;
 constexpr int kDelayRowIndent = 85;
+constexpr int kTextGap = 4;
 
 const char kListStyle[] =
     "QListWidget { background: black; color: white; border: none; outline: 0; }"
@@ -76,11 +77,12 @@ class CListBoxXI::Delegate : public QStyledItemDelegate {
     int left = row.left();
     if (list_.kind_ == Kind::kGroup && icon == kMacroIcon) left += kMacroRowIndent;
     if (list_.kind_ == Kind::kStep && icon == 0) left += kDelayRowIndent;
-    int text_left = left;
+    // Text without an icon keeps the gap text after an icon has, off the list's edge.
+    int text_left = left + kTextGap;
     const QImage& image = list_.Icon(icon);
     if (!image.isNull()) {
       p->drawImage(QPoint(left + 2, row.top() + 2), image);
-      text_left = left + image.width() + 4;
+      text_left = left + image.width() + kTextGap;
       if (list_.kind_ == Kind::kGroup) text_left += icon == kMacroIcon ? 10 : 5;
       if (list_.kind_ == Kind::kStep && icon != 0) text_left += 5;
     }

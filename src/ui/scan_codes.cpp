@@ -67,7 +67,7 @@ constexpr CodeRow kRows[] = {
     {110, vk::kInsert},  {111, vk::kDelete},
     {119, vk::kPause},   {121, vk::kSeparator},
     {125, vk::kLWin},    {126, vk::kRWin},
-    {127, vk::kApps},    {132, vk::kExecute},
+    {127, vk::kApps},    {134, vk::kExecute},
     {138, vk::kHelp},    {183, vk::kF13},
     {184, 0x7D},         {185, 0x7E},
     {186, 0x7F},         {187, 0x80},

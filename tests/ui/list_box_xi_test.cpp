@@ -183,7 +183,7 @@ TEST(CListBoxXI, RowsAreIndentedAsTheirKindAndIconSay) {
       {CListBoxXI::Kind::kGroup, 0, 2, 25},     {CListBoxXI::Kind::kGroup, 1, 2, 25},
       {CListBoxXI::Kind::kGroup, 2, 12, 40},    {CListBoxXI::Kind::kStep, 0, 87, 105},
       {CListBoxXI::Kind::kStep, 1, 2, 25},      {CListBoxXI::Kind::kStep, 3, 2, 25},
-      {CListBoxXI::Kind::kLighting, -1, -1, 0},
+      {CListBoxXI::Kind::kLighting, -1, -1, 4},
   };
   for (const Indent& c : cases) {
     CListBoxXI list(c.kind, FlatIcons(6), nullptr);
