@@ -14,6 +14,9 @@
 namespace devero::ui {
 namespace {
 
+constexpr int kGrabRetryMs = 50;
+constexpr int kGrabTries = 40;
+
 // A missing file stops the reading; the dialog then closes at once.
 class QuietReport : public SkinReadReport {
  public:
@@ -31,6 +34,10 @@ CDialogGetKey::CDialogGetKey(SkinImages& images, int language_is_english, QStrin
       key_name_(std::move(key_name)),
       grab_(this, [this](int message, uint8_t vk) { OnKeyMessage(message, vk); }) {
   setWindowTitle(title);
+  grab_retry_.setInterval(kGrabRetryMs);
+  QObject::connect(&grab_retry_, &QTimer::timeout, this, [this] {
+    if (grab_.Install() || ++grab_tries_ >= kGrabTries || !isVisible()) grab_retry_.stop();
+  });
   setModal(true);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,16 +66,19 @@ int CDialogGetKey::Run() {
 void CDialogGetKey::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Without the grab the keys that reach the dialog are still captured.
-  grab_.Install();
+  grab_tries_ = 0;
+  if (!grab_.Install()) grab_retry_.start();
 }
 
 void CDialogGetKey::done(int result) {
+  grab_retry_.stop();
   grab_.Remove();
   pressed_ = false;
   QDialog::done(result);
 }
 
 void CDialogGetKey::closeEvent(QCloseEvent* event) {
+  grab_retry_.stop();
   grab_.Remove();
   QDialog::closeEvent(event);
 }

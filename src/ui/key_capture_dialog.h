@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -73,6 +74,9 @@ class CDialogGetKey : public QDialog {
   int hover_ = kNoEntry;
   bool pressed_ = false;
   X11KeyboardGrab grab_;
+  // The X server grants a grab only once the window is mapped, which follows the show.
+  QTimer grab_retry_;
+  int grab_tries_ = 0;
 };
 
 }  // namespace devero::ui

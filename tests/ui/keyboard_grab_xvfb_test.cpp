@@ -91,5 +91,39 @@ TEST(KeyboardGrabXvfb, KeysGoOnlyToTheGrabAndItEndsWithItsProcess) {
   ::unsetenv("DISPLAY");
 }
 
+TEST(KeyboardGrabXvfb, TheKeyCaptureDialogTakesEnterEscapeAndF10AndClosesOnlyOnOk) {
+  testing::Xvfb server;
+  if (!server.running()) GTEST_SKIP() << "Xvfb is not installed";
+  const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+  if (xdotool.isEmpty()) GTEST_SKIP() << "xdotool is not installed";
+  ::setenv("DISPLAY", server.display().c_str(), 1);
+
+  QProcess dialog;
+  dialog.setProcessEnvironment(HelperEnvironment(server.display()));
+  dialog.start(QStringLiteral(DEVERO_GRAB_HELPER),
+               {QStringLiteral("dialog"), QStringLiteral(DEVERO_SKIN_DIR)});
+  ASSERT_TRUE(dialog.waitForStarted(5000));
+  const QStringList ready = ReadLines(dialog, 2);
+  ASSERT_EQ(ready.size(), 2);
+  EXPECT_EQ(ready[0], QStringLiteral("grab 1"));
+  const QStringList ok = ready[1].split(QLatin1Char(' '));
+  ASSERT_EQ(ok.size(), 3);
+
+  const auto run = [&](const std::vector<std::string>& args) {
+    return testing::RunCommand(xdotool.toStdString(), args).exit_code;
+  };
+  // The keys a dialog would close on are captured; the last key is the one handed on.
+  EXPECT_EQ(run({"key", "Return", "Escape", "F10", "b"}), 0);
+  EXPECT_FALSE(dialog.waitForFinished(500));
+  EXPECT_EQ(run({"mousemove", ok[1].toStdString(), ok[2].toStdString(), "click", "1"}), 0);
+  EXPECT_EQ(ReadLines(dialog, 2), (QStringList{QStringLiteral("key 5"), QStringLiteral("closed")}));
+  EXPECT_TRUE(dialog.waitForFinished(5000));
+  if (dialog.state() != QProcess::NotRunning) {
+    dialog.kill();
+    dialog.waitForFinished(5000);
+  }
+  ::unsetenv("DISPLAY");
+}
+
 }  // namespace
 }  // namespace devero::ui
