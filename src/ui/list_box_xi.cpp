@@ -160,6 +160,8 @@ void CListBoxXI::AddRow(const std::u16string& text, int icon) {
 void CListBoxXI::InsertRow(int row, const std::u16string& text, int icon) {
   auto* item = new QListWidgetItem(QString::fromStdU16String(text));
   item->setData(kIconRole, icon);
+  // A row put before the edited one would move it: the edit ends first, on its own row.
+  if (editor_ && row <= edit_.row()) EndEdit(true);
   ++quiet_;
   insertItem(std::clamp(row, 0, count()), item);
   --quiet_;
@@ -167,7 +169,7 @@ void CListBoxXI::InsertRow(int row, const std::u16string& text, int icon) {
 
 void CListBoxXI::DeleteRow(int row) {
   if (row < 0 || row >= count()) return;
-  if (editor_ && edit_.row() == row) EndEdit(false);
+  if (editor_) EndEdit(edit_.row() != row);
   ++quiet_;
   delete takeItem(row);
   --quiet_;

@@ -287,6 +287,21 @@ TEST_F(InPlaceEditTest, ARightButtonReleaseKeepsTheEditAndReportsTheRowUnderTheP
   EXPECT_TRUE(selections.empty());
 }
 
+TEST_F(InPlaceEditTest, RowsInsertedOrDeletedAboveEndTheEditOnItsOwnRow) {
+  StartOnRow1();
+  Type(QStringLiteral("Leap"));
+  list->InsertRow(0, u"New", 0);
+  EXPECT_FALSE(list->Editing());
+  EXPECT_EQ(changes, (std::vector<Change>{{MacroList::kGroup, 1, u"Leap"}}));
+  EXPECT_EQ(list->RowText(2), u"Leap");
+  list->StartEdit(2);
+  Type(QStringLiteral("Gone"));
+  list->DeleteRow(2);
+  EXPECT_FALSE(list->Editing());
+  EXPECT_EQ(changes.size(), 1u);
+  EXPECT_EQ(list->RowCount(), 3);
+}
+
 TEST_F(InPlaceEditTest, UnchangedTextReportsNothing) {
   StartOnRow1();
   QTest::keyClick(list->editor(), Qt::Key_Return);
