@@ -239,16 +239,22 @@ void MacroPageWidgets::RedrawRecordButton() {
 void MacroPageWidgets::OpenKeyCapture(const std::u16string& current_key_name) {
   if (capture_.images == nullptr || open_capture_) return;
   QWidget* parent = group_list_ ? group_list_->window() : nullptr;
-  CDialogGetKey dialog(*capture_.images, capture_.languageIsEnglish, capture_.title,
-                       current_key_name, capture_.font, parent);
+  // On the heap: the window's end may take its child dialog away while it runs.
+  QPointer<CDialogGetKey> dialog =
+      new CDialogGetKey(*capture_.images, capture_.languageIsEnglish, capture_.title,
+                        current_key_name, capture_.font, parent);
   if (parent != nullptr) {
-    dialog.move(parent->geometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    dialog->move(parent->geometry().center() - QPoint(dialog->width() / 2, dialog->height() / 2));
   }
   std::optional<uint8_t> key;
-  dialog.on_ok = [&key](uint8_t device_key) { key = device_key; };
-  open_capture_ = &dialog;
-  dialog.Run();
+  dialog->on_ok = [&key](uint8_t device_key) { key = device_key; };
+  open_capture_ = dialog.data();
+  dialog->Run();
   open_capture_ = nullptr;
+  if (dialog) {
+    dialog->on_ok = nullptr;
+    delete dialog.data();
+  }
   if (key && callbacks.key_captured) callbacks.key_captured(*key);
 }
 

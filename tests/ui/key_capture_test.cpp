@@ -348,5 +348,25 @@ TEST_F(KeyCaptureDialogTest, ThePageRunsItAndHandsOnTheKey) {
   EXPECT_EQ(captured, std::vector<uint8_t>{0x28});
 }
 
+TEST_F(KeyCaptureDialogTest, TheWindowEndingWhileItRunsTakesItAway) {
+  auto* window = new QWidget;
+  MacroPageWidgets page{std::filesystem::path(DEVERO_SKIN_DIR)};
+  page.Create(window,
+              {SkinRect{0, 0, 100, 100}, SkinRect{100, 0, 200, 100}, SkinRect{200, 0, 300, 100}},
+              SkinRect{0, 100, 50, 120}, window->font());
+  window->show();
+  page.SetKeyCaptureSetup({&images, 1, QStringLiteral("Devero"), QFont()});
+  int captured = 0;
+  page.callbacks.key_captured = [&captured](uint8_t) { ++captured; };
+  QTimer::singleShot(0, [&] {
+    ASSERT_NE(page.open_key_capture(), nullptr);
+    delete window;
+  });
+  page.OpenKeyCapture(u"B");
+  EXPECT_EQ(captured, 0);
+  EXPECT_FALSE(page.created());
+  EXPECT_EQ(page.open_key_capture(), nullptr);
+}
+
 }  // namespace
 }  // namespace devero::ui
