@@ -136,6 +136,29 @@ TEST_P(MacroPageRender, ListsAndDialogWithTheFactoryMacros) {
   }
   EXPECT_EQ(page.step_list()->RowCount(), 2 * shown.stepCount);
 
+  // Every kind of step, for the icons and indents of the step list.
+  MacroRecord kinds{};
+  const std::array<std::array<uint16_t, 5>, 8> all = {{{0x04, 1, 20, 0, 0},
+                                                       {0x04, 2, 35, 0, 0},
+                                                       {0xF1, 1, 50, 0, 0},
+                                                       {0, 0, 100, 0, 0},
+                                                       {246, 6, 10, 12, 34},
+                                                       {248, 9, 10, 8, 0},
+                                                       {249, 13, 10, 0, 0},
+                                                       {0xE0, 2, 20, 0, 0}}};
+  for (const auto& st : all) {
+    const int i = kinds.stepCount++;
+    kinds.stepCode[i] = static_cast<uint8_t>(st[0]);
+    kinds.stepAction[i] = static_cast<uint8_t>(st[1]);
+    kinds.stepDelay[i] = st[2];
+    kinds.stepParam[i] = {st[3], st[4]};
+  }
+  steps.Refresh(kinds, false, RepeatFieldUpdate::kUpdate, english);
+  EXPECT_EQ(page.step_list()->RowCount(), 16);
+  QImage kinds_image(window.size(), QImage::Format_ARGB32);
+  window.render(&kinds_image);
+  Save(kinds_image.copy(page.step_list()->geometry()), "step_kinds_" + lang + ".png");
+
   CDialogGetKey dialog(images, english, QStringLiteral("Devero"), StepKeyName(0x04, english), font,
                        nullptr);
   ASSERT_TRUE(dialog.skin_loaded());
