@@ -134,10 +134,8 @@ const QImage& CListBoxXI::Icon(int index) const {
 }
 
 void CListBoxXI::UpdateRowHeight() {
-  int icon_height = 0;
-  for (const QImage& icon : icons_)
-    icon_height = std::max(icon_height, icon.height());
-  row_height_ = std::max(fontMetrics().height(), icon_height + 4);
+  // The image list is made for 16 x 16 icons whether or not their files could be read.
+  row_height_ = std::max(fontMetrics().height(), kIconSize + 4);
   doItemsLayout();
 }
 
