@@ -1,12 +1,12 @@
 #include "platform/fs/file_ops.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
-#include <csignal>
 #include <map>
 #include <memory>
 #include <system_error>
