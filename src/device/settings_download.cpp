@@ -88,6 +88,10 @@ SlotBytes SettingsDownload::ValidateAndBuildSlots(DownloadContext& ctx) {
 
 bool SettingsDownload::PlaceMacros(const DownloadContext& ctx) {
   uint16_t next = kMacroAreaStart;
+  // The re-download's place and size come from one slot of one placement, and only from one
+  // that succeeded: a stopped download leaves the mouse's entries as they were.
+  uint16_t left_address = 0;
+  uint32_t left_size = 0;
   entries_ = {};
   for (int p = 0; p < kProfileCount; ++p) {
     for (int s = 1; s <= kDeviceSlots; ++s) {
@@ -106,9 +110,6 @@ bool SettingsDownload::PlaceMacros(const DownloadContext& ctx) {
         placed.size = MacroDataSize(macro, kind, interval_ms_);
         placed.encoded_step_count = EncodedStepCount(macro, kind, interval_ms_);
         has_macro = true;
-        if (kind == MacroKind::kRapidFireOrGroup && p == ctx.settings.currentProfile && s == 1) {
-          left_size_ = placed.size;
-        }
       }
       const auto earlier =
           std::find_if(placement_.begin(), placement_.begin() + e, [&](const PlacedSlot& other) {
@@ -124,22 +125,25 @@ bool SettingsDownload::PlaceMacros(const DownloadContext& ctx) {
           return false;
         }
       }
+      if (has_macro && code >= kFirstRapidFireCode && p == ctx.settings.currentProfile && s == 1) {
+        left_address = placed.address;
+        left_size = placed.size;
+      }
       entries_[e] = BuildButtonEntry({code, placed.device_function_code,
                                       has_macro ? &macro : nullptr, placed.address,
                                       placed.encoded_step_count, ctx.settings.reportRateCode, s});
     }
   }
   next_macro_address_ = next;
+  left_address_ = left_address;
+  left_size_ = left_size;
   return true;
 }
 
 bool SettingsDownload::WriteMacros(const DownloadContext& ctx) {
   for (int e = 0; e < kButtonEntryCount; ++e) {
-    const int p = e / kDeviceSlots;
-    const int s = e % kDeviceSlots + 1;
     const PlacedSlot& placed = placement_[e];
     if (!PlaysMacro(placed.device_function_code) || placed.code < kFirstBuiltInCode) continue;
-    if (p == ctx.settings.currentProfile && s == 1) left_address_ = placed.address;
     MacroKind kind;
     MacroRecord macro = MacroOfSlot(ctx, placed.code, kind);
     if (kind == MacroKind::kRapidFireOrGroup) {
@@ -279,8 +283,11 @@ MacroRecord SettingsDownload::WriteLeftButtonMacro(LeftButtonJob job, int direct
   const std::vector<uint8_t> image =
       BuildAdjustedCursorImage(job.macro, job.size, job.interval_ms, direction);
   for (size_t offset = 0; offset < image.size(); offset += 8) {
+    const size_t address = job.address + offset;
     const int length = static_cast<int>(std::min<size_t>(8, image.size() - offset));
-    memory_.Write(static_cast<uint16_t>(job.address + offset), image.data() + offset, length);
+    // Only ever into the macro area, whatever job it is handed.
+    if (address < kMacroAreaStart || address + length > kMacroAreaEnd) break;
+    memory_.Write(static_cast<uint16_t>(address), image.data() + offset, length);
   }
   return job.macro;
 }

@@ -18,7 +18,6 @@ constexpr char16_t kMacros[] = u"Macros";
 constexpr char16_t kMacroNum[] = u"macroNum";
 constexpr size_t kCountRoom = 2;
 constexpr size_t kLockMarkerRoom = 19;
-constexpr int kStepValues = 8;
 
 // "Room for N characters" is a buffer of N + 1: the terminator takes one place.
 constexpr size_t Buffer(size_t room) {

@@ -417,5 +417,42 @@ TEST_F(SettingsDownloadTest, LeftButtonMacroIsWrittenAgainInPlace) {
   EXPECT_FALSE(download_.PrepareLeftButtonRedownload(s_, groups_));
 }
 
+// The re-download writes where the entries of the mouse point: a download that stopped at the
+// placement changed no entry, so it must not change where (or how much) the re-download writes.
+TEST_F(SettingsDownloadTest, LeftButtonReDownloadStaysInTheMacroAreaAfterAStoppedDownload) {
+  std::vector<MacroRecord> group = {KeyMacro(2, 10)};
+  for (int k = 0; k < 6; ++k)
+    group.push_back(KeyMacro(275, 200));  // 8192 bytes each: they do not fit
+  groups_.groups = {group};
+  s_.buttonFunction[0] = {256, 1, 2, 3, 4, 5, 6, 0, 0};
+  ASSERT_EQ(Run(), SettingsDownload::Result::kDone);
+  s_.buttonFunction[0] = {257, 258, 259, 260, 261, 262, 6, 0, 0};
+  ASSERT_EQ(Run(), SettingsDownload::Result::kStopped);
+
+  const auto job = download_.PrepareLeftButtonRedownload(s_, groups_);
+  ASSERT_TRUE(job);
+  EXPECT_EQ(job->address, 1024);
+  EXPECT_EQ(job->size, 8u);  // what the first download placed there
+  memory_.ops.clear();
+  download_.WriteLeftButtonMacro(*job, 1);
+  EXPECT_FALSE(memory_.ops.empty());
+  for (const auto& op : memory_.ops) {
+    EXPECT_GE(op.address, kMacroAreaStart);
+    EXPECT_LE(op.address + op.length, kMacroAreaEnd);
+  }
+}
+
+// Device slot 1 holding a built-in macro gives the re-download no place of a group macro.
+TEST_F(SettingsDownloadTest, NoLeftButtonReDownloadOverABuiltInMacro) {
+  groups_.groups = {{KeyMacro(275, 200)}};
+  built_ins_.slots[0] = KeyMacro(2, 10);
+  s_.buttonFunction[0] = {256, 1, 2, 3, 4, 5, 6, 0, 0};
+  ASSERT_EQ(Run(), SettingsDownload::Result::kDone);
+  s_.buttonFunction[0][0] = 33;
+  ASSERT_EQ(Run(), SettingsDownload::Result::kDone);
+  s_.buttonFunction[0][0] = 256;  // changed again, not applied yet
+  EXPECT_FALSE(download_.PrepareLeftButtonRedownload(s_, groups_));
+}
+
 }  // namespace
 }  // namespace devero

@@ -63,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"chinese_written_as_utf8", "", u"S", u"k", u"鼠标",
                 "[S]\r\nk=\xE9\xBC\xA0\xE6\xA0\x87\r\n"},
         SetCase{"invalid_utf8_elsewhere_kept", "[S]\nk=1\nbad=\xFF\xFE\x80\n", u"S", u"k", u"2",
-                "[S]\nk=2\r\nbad=\xFF\xFE\x80\n"}),
+                "[S]\nk=2\r\nbad=\xFF\xFE\x80\n"},
+        SetCase{"runs_of_comments_blanks_and_junk_kept",
+                "; a\r\n\n junk \r\n[S]\r\n; b\n\nk=1\n; c\r[T]\n", u"S", u"k2", u"v",
+                "; a\r\n\n junk \r\n[S]\r\n; b\n\nk=1\nk2=v\r\n; c\r[T]\n"},
+        SetCase{"new_section_after_unterminated_junk", "[S]\nk=1\n; x\n junk", u"T", u"k", u"v",
+                "[S]\nk=1\n; x\n junk\r\n[T]\r\nk=v\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniSet, ValuesReadBackUnchanged) {
@@ -125,6 +130,14 @@ TEST(IniFile, WindowsUtf16FileIsWrittenBackAsUtf16) {
   EXPECT_EQ(ReadFile(file),
             Utf16LeFile(u"[Init]\r\nVER_SEL=1\r\nCurConfig=3\r\n[组]\r\n名=宏\r\n"));
   EXPECT_EQ(ReadString(file, u"组", u"名", u"", 10), u"宏");
+}
+
+TEST(IniFile, Utf16RunsOfCommentsAndBlankLinesAreWrittenBackUnchanged) {
+  IniDocument doc = IniDocument::Parse(Utf16LeFile(u"; 说明\r\n\r\n\n[S]\r\n;x\rk=1\r\n\r\n; y"));
+  ASSERT_TRUE(doc.Set(u"S", u"j", u"2"));
+  ASSERT_TRUE(doc.Set(u"T", u"k", u"3"));
+  EXPECT_EQ(doc.Serialize(), Utf16LeFile(u"; 说明\r\n\r\n\n[S]\r\n;x\rk=1\r\nj=2\r\n\r\n; "
+                                         u"y\r\n[T]\r\nk=3\r\n"));
 }
 
 TEST(IniFile, MissingFileReadsDefaultsAndIsCreatedAsUtf8) {

@@ -1,16 +1,46 @@
 #include "platform/fs/file_ops.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <map>
 #include <memory>
 #include <system_error>
 
 namespace devero::fs {
 namespace {
+
+// Temporary files are named ".<target>.tmp-<pid>-XXXXXX", so that the next save of the target
+// can tell the leftovers of a writer that died (a crash, a kill, a power cut) from the file a
+// live writer is still filling.
+std::string TempPrefix(const Path& path) {
+  return "." + path.filename().string() + ".tmp-";
+}
+
+bool WriterIsGone(std::string_view rest) {
+  pid_t pid = 0;
+  const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+  if (ec != std::errc() || end == rest.data() + rest.size() || *end != '-' || pid <= 0) {
+    return false;
+  }
+  return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+void RemoveLeftoverTempFiles(const Path& dir, const Path& path) {
+  const std::string prefix = TempPrefix(path);
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
+        WriterIsGone(std::string_view(name).substr(prefix.size()))) {
+      ::unlink(it->path().c_str());
+    }
+  }
+}
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -58,7 +88,8 @@ std::optional<std::string> ReadWholeFile(const Path& path) {
 
 bool WriteFileAtomically(const Path& path, std::string_view bytes) {
   const Path dir = path.has_parent_path() ? path.parent_path() : Path(".");
-  std::string tmpl = (dir / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
+  RemoveLeftoverTempFiles(dir, path);
+  std::string tmpl = (dir / (TempPrefix(path) + std::to_string(::getpid()) + "-XXXXXX")).string();
   const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
   if (fd < 0) return false;
   mode_t mode = 0644;

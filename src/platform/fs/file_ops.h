@@ -19,7 +19,8 @@ std::optional<std::string> ReadWholeFile(const Path& path);
 // Replaces (or creates) the file with the bytes so that a crash at any moment leaves either
 // the old or the new content: the bytes go to a temporary file in the same directory, are
 // flushed to disk, and the temporary file is renamed over the target. An existing file keeps
-// its permission bits. Returns false when the directory is missing or not writable.
+// its permission bits. Temporary files of this target left by a writer that died are removed.
+// Returns false when the directory is missing or not writable, or the disk is full.
 bool WriteFileAtomically(const Path& path, std::string_view bytes);
 
 // Copies a regular file over the target, atomically as above. False when the source cannot be

@@ -124,7 +124,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         line.eol = text[end] == u'\r' ? Eol::kCr : Eol::kLf;
         start = end + 1;
       }
-      doc.lines_.push_back(std::move(line));
+      doc.AddParsedLine(std::move(line));
     }
   } else {
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
@@ -149,11 +149,39 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         line.eol = bytes[end] == '\r' ? Eol::kCr : Eol::kLf;
         start = end + 1;
       }
-      doc.lines_.push_back(std::move(line));
+      doc.AddParsedLine(std::move(line));
     }
   }
   doc.Reindex();
   return doc;
+}
+
+std::u16string_view IniDocument::EolText(Eol eol) {
+  return eol == Eol::kCrLf ? u"\r\n" : eol == Eol::kLf ? u"\n" : eol == Eol::kCr ? u"\r" : u"";
+}
+
+void IniDocument::AddParsedLine(Line line) {
+  if (Classify(line.text).kind != Classified::kOther) {
+    lines_.push_back(std::move(line));
+    return;
+  }
+  const bool utf16 = encoding_ == Encoding::kUtf16Le;
+  if (!utf16) line.text.clear();  // a UTF-8 line is written back from its bytes
+  if (lines_.empty() || !lines_.back().opaque) {
+    line.opaque = true;
+    lines_.push_back(std::move(line));
+    return;
+  }
+  Line& run = lines_.back();
+  const std::u16string_view eol = EolText(run.eol);
+  if (utf16) {
+    run.text += eol;
+    run.text += line.text;
+  } else {
+    run.raw.append(eol.begin(), eol.end());
+    run.raw += line.raw;
+  }
+  run.eol = line.eol;
 }
 
 std::u16string_view IniDocument::View(size_t line, Span span) const {
@@ -163,6 +191,7 @@ std::u16string_view IniDocument::View(size_t line, Span span) const {
 void IniDocument::Reindex() {
   sections_.clear();
   for (size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].opaque) continue;
     const Classified c = Classify(lines_[i].text);
     if (c.kind == Classified::kSection) {
       sections_.push_back(Section{i,
@@ -295,10 +324,7 @@ std::string IniDocument::Serialize() const {
   if (encoding_ == Encoding::kUtf8Bom) out += "\xEF\xBB\xBF";
   for (const Line& line : lines_) {
     const Eol eol = line.dirty ? Eol::kCrLf : line.eol;
-    std::u16string_view eol_text = eol == Eol::kCrLf ? u"\r\n"
-                                   : eol == Eol::kLf ? u"\n"
-                                   : eol == Eol::kCr ? u"\r"
-                                                     : u"";
+    const std::u16string_view eol_text = EolText(eol);
     if (utf16) {
       AppendUtf16Le(out, line.text);
       AppendUtf16Le(out, eol_text);

@@ -54,6 +54,10 @@ class IniDocument {
     std::string raw;  // the original bytes of a UTF-8 line, without its line end
     Eol eol = Eol::kNone;
     bool dirty = false;  // written from `text` with CRLF instead of `raw`
+    // A run of lines that hold no section and no key (comments, blank lines, junk), kept as
+    // one entry with the line ends between them: nothing finds or changes them, and a file of
+    // short lines would otherwise cost far more memory than its size.
+    bool opaque = false;
   };
   // Offsets into a line's text: views would not survive the lines moving in memory.
   struct Span {
@@ -77,6 +81,8 @@ class IniDocument {
   const Section* FindSection(std::u16string_view name) const;
   const KeyRef* FindKey(const Section& section, std::u16string_view key) const;
   void InsertLine(size_t at, std::u16string text);
+  void AddParsedLine(Line line);
+  static std::u16string_view EolText(Eol eol);
 
   Encoding encoding_ = Encoding::kUtf8;
   std::vector<Line> lines_;
