@@ -13,6 +13,7 @@ namespace devero::ui {
 namespace {
 
 const QColor kMenuBackground{30, 34, 41};
+constexpr int kSwatchFrame = 3;
 
 const QImage& Picture(const FunctionMenus& menus, const char* name) {
   static const QImage none;
@@ -72,6 +73,8 @@ int SkinnedMenu::RowAt(QPoint pos) const {
 }
 
 void SkinnedMenu::Render(QPainter& p) {
+  p.save();
+  p.setClipRect(rect(), Qt::IntersectClip);
   const QImage& normal = Picture(menus_, pictures_.normal);
   p.fillRect(rect(), kMenuBackground);
   if (!normal.isNull()) p.drawImage(0, 0, normal);
@@ -80,6 +83,7 @@ void SkinnedMenu::Render(QPainter& p) {
     CopyControl(p, Picture(menus_, down ? pictures_.down : pictures_.over), RowRect(hover_));
   }
   DrawRows(p);
+  p.restore();
 }
 
 void SkinnedMenu::DrawRows(QPainter& p) {
@@ -160,8 +164,12 @@ void CMenuDlg::DrawRows(QPainter& p) {
   }
   const int rh = rowHeight();
   const int rows = std::min(rowCount(), static_cast<int>(colours_.size()));
-  for (int row = 1; row <= rows; ++row)
-    p.fillRect(QRect(0, rh * (row - 1), width(), rh - 1), colours_[static_cast<size_t>(row - 1)]);
+  for (int row = 1; row <= rows; ++row) {
+    QRect swatch(0, rh * (row - 1), width(), rh - 1);
+    // A full swatch would cover the hovered look: keep a frame of it around the colour.
+    if (row == hover()) swatch.adjust(kSwatchFrame * 2, kSwatchFrame, -kSwatchFrame, -kSwatchFrame);
+    p.fillRect(swatch, colours_[static_cast<size_t>(row - 1)]);
+  }
 }
 
 void CMenuDlg::HoverChanged() {

@@ -542,6 +542,11 @@ TEST_F(FunctionMenusTest, ColourRowsShowTheUserColours) {
   EXPECT_EQ(PixelOf(menu, RowCentre(menu, 7)), QColor(0, 0, 255));
   // One pixel shorter than the row.
   EXPECT_EQ(PixelOf(menu, QPoint(50, 23)), MenuTestBed::kNormal);
+  // The hovered row keeps a frame of its hovered look around the colour.
+  SendMove(menu, RowCentre(menu, 7));
+  EXPECT_EQ(PixelOf(menu, RowCentre(menu, 7)), QColor(0, 0, 255));
+  EXPECT_EQ(PixelOf(menu, QPoint(1, RowCentre(menu, 7).y())), MenuTestBed::kOver);
+  EXPECT_EQ(PixelOf(menu, QPoint(1, RowCentre(menu, 1).y())), QColor(255, 0, 0));
 }
 
 TEST_F(FunctionMenusTest, CloseAllTakesEveryLevel) {
