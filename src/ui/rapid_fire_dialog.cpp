@@ -132,6 +132,14 @@ int CDialogGun::Run() {
   return 0;
 }
 
+void CDialogGun::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The modal loop starts after the show: end it from there.
+  if (skin_missing_)
+    QMetaObject::invokeMethod(
+        this, [this] { done(0); }, Qt::QueuedConnection);
+}
+
 void CDialogGun::done(int) {
   item_menus_.CloseAll();
   QDialog::done(0);

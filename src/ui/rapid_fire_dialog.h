@@ -40,7 +40,7 @@ class CDialogGun : public QDialog {
   ~CDialogGun() override;
 
   // Runs the dialog modally. The result is always 0; without its skin file the dialog ends at
-  // once.
+  // once (exec() too: it ends as soon as it is shown).
   int Run();
   bool skinMissing() const { return skin_missing_; }
 
@@ -64,6 +64,7 @@ class CDialogGun : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

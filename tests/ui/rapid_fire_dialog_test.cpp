@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 #include <QValidator>
 #include <memory>
 #include <string>
@@ -95,6 +96,14 @@ TEST_F(RapidFireDialogTest, WithoutItsSkinFileItEndsAtOnce) {
   EXPECT_TRUE(Dialog().skinMissing());
   EXPECT_EQ(Dialog().Run(), 0);
   EXPECT_FALSE(Dialog().isVisible());
+  // Run by exec() it ends as soon as it shows.
+  bool timed_out = false;
+  QTimer::singleShot(3000, &Dialog(), [&] {
+    timed_out = true;
+    Dialog().done(0);
+  });
+  EXPECT_EQ(Dialog().exec(), 0);
+  EXPECT_FALSE(timed_out);
 }
 
 TEST_F(RapidFireDialogTest, ReadsTheSkinOfTheLanguage) {
