@@ -22,6 +22,7 @@
 #include "support/xvfb.h"
 #include "ui/function_menus.h"
 #include "ui/menu_test_bed.h"
+#include "ui/rapid_fire_dialog.h"
 
 // The X platform's D-Bus connection keeps one buffer to the end of the process.
 extern "C" __attribute__((used)) const char* __lsan_default_suppressions() {
@@ -191,6 +192,26 @@ TEST_F(MenuWindowTest, AClickOnTheWindowBeneathReachesIt) {
   EXPECT_EQ(window_->presses, 1);
   EXPECT_FALSE(menus_->IsOpen());
   EXPECT_EQ(bed_.settings.buttonFunction[0][1], 2);  // nothing chosen
+}
+
+TEST_F(MenuWindowTest, TheItemListOfTheModalRapidFireDialogTakesThePointer) {
+  RapidFireTable& items = bed_.headless.macros->rapidFireTable;
+  items.rapidFireCount = 3;
+  CDialogGun dialog(bed_.Context(), window_.get());
+  dialog.move(20, 20);
+  dialog.show();  // modal, as when it runs
+  ASSERT_TRUE(WaitFor([&] { return dialog.windowHandle() && dialog.windowHandle()->isExposed(); }));
+  MoveTo(dialog.mapToGlobal(QPoint(245, 35)));  // the item list's button
+  Click();
+  CMenuDlg* list = dialog.itemMenus().firstLevel();
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return list->windowHandle() && list->windowHandle()->isExposed(); }));
+  MoveTo(Row(list, 3));
+  EXPECT_EQ(list->hover(), 3);
+  Click();
+  EXPECT_EQ(dialog.currentItem(), 2);
+  EXPECT_FALSE(dialog.itemMenus().IsOpen());
+  dialog.done(0);
 }
 
 }  // namespace
