@@ -41,7 +41,9 @@ DeveroApp::DeveroApp(WindowOptions options, std::ostream& err)
       warnings_(
           images_, skin_.warning,
           [this] { return window_ ? window_->LabelFont() : ui::LabelFont(96.0); }, err),
-      library_(*macros_, library_state_, paths_, warnings_, chooser_, clock_, *this, *this),
+      macro_page_(paths_.SkinDirectory()),
+      library_(*macros_, library_state_, paths_, warnings_, chooser_, clock_, macro_page_.view(),
+               macro_page_),
       transfer_(
           store_, background_save_, warnings_, chooser_, clock_,
           ProfilePaths{paths_.ModuleDirectory(), paths_.ProductFile(), paths_.ConfigDirectory()}) {}
@@ -117,6 +119,24 @@ bool DeveroApp::Initialise() {
                                              *this, *this);
   chooser_.SetParent(window_.get());
   colors_.SetParent(window_.get());
+  menu_context_ = std::make_unique<ui::MenuContext>(
+      ui::MenuContext{images_, skin_, settings_, product_, library_, *macros_,
+                      [this] { return paths_.LanguageIsEnglish(); },
+                      [this] { return window_->LabelFont(); }, *this});
+  menus_ = std::make_unique<ui::FunctionMenus>(*menu_context_);
+  // A choice below the first level closed the menus: the next paint of the main page closes
+  // the first level too.
+  window_->SetBeforePaint([this] {
+    menus_->CloseAll();
+    window_->clicks().ClearFunctionMenuOpen();
+  });
+  macro_page_.Attach(MacroPageDeps{
+      *macros_, library_, paths_, warnings_, clock_, skin_, images_, *menus_, *menu_context_,
+      *window_, [this] { window_->InvalidatePage(); }, [this] { return window_->LabelFont(); },
+      [this] {
+        return QString::fromStdU16String(product_.ProductName(paths_.LanguageIsEnglish()));
+      },
+      [this] { window_->clicks().ClearFunctionMenuOpen(); }});
   lighting_preview_.setSingleShot(false);
   connect(&lighting_preview_, &QTimer::timeout, this, [this] { UpdateLightingPreview(); });
   apply_result_.setSingleShot(true);
@@ -272,6 +292,8 @@ void DeveroApp::EndProgram(int code, bool send_close_report) {
   exit_code_ = code;
   if (tray_) tray_->Remove();
   if (send_close_report && session_) session_->transport().SendCloseReport();
+  macro_page_.CloseDialogs();
+  if (menus_) menus_->CloseAll();
   if (window_) window_->hide();
   lighting_preview_.stop();
   // A running download may wait for a warning on this thread: answer it before joining.
@@ -311,6 +333,7 @@ void DeveroApp::HideToTray() {
 }
 
 void DeveroApp::SwitchLanguage(int target) {
+  menus_->CloseAll();
   // The selected macro goes into the old language's group file first.
   library_.SaveMacroOfRow(library_state_.selectedRow);
   paths_.SetLanguage(target);
@@ -320,17 +343,20 @@ void DeveroApp::SwitchLanguage(int target) {
   LoadSkin();
   library_.LoadLibrary();
   if (window_->page() == ui::kMacroPage) {
-    EmptyStepList();
+    macro_page_.view().EmptyStepList();
     library_.SelectRow(0);
   }
   tray_->SetLanguage(target);
+  macro_page_.SetLanguage(target);
   window_->setWindowTitle(QString::fromStdU16String(product_.ProductName(target)));
   window_->update();
 }
 
 void DeveroApp::ShowPage(int page) {
   const int previous = window_->page();
+  if (previous == ui::kMacroPage && page != ui::kMacroPage) macro_page_.Leave();
   window_->SetPage(page);
+  if (page == ui::kMacroPage && previous != ui::kMacroPage) macro_page_.Enter();
   if (page == ui::kLightingPage && previous != ui::kLightingPage) {
     UpdateLightingPreview();
   } else if (page != ui::kLightingPage) {
@@ -350,7 +376,25 @@ void DeveroApp::UpdateLightingPreview() {
     lighting_preview_.start(interval);
 }
 
-void DeveroApp::OpenMenu(int, QPoint, int, int) {}
+void DeveroApp::OpenMenu(int kind, QPoint screen_position, int, int) {
+  // The menus size themselves from their pictures.
+  if (kind == ui::kFunctionMenu) menus_->setSelectedButton(window_->clicks().selectedButton());
+  menus_->Open(kind, screen_position, window_.get());
+}
+
+void DeveroApp::CloseMenu() {
+  if (menus_) menus_->CloseAll();
+}
+
+void DeveroApp::OnProfileChosen() {
+  store_.RecordCurrentProfile(paths_.ProductFile());
+  window_->view().profileMenuOpen = false;
+  window_->update();
+}
+
+void DeveroApp::OnHeaderMenuChosen(int) {
+  OnProfileChosen();
+}
 
 void DeveroApp::Apply() {
   // Ignored while a download runs: neither a save nor a second download.
@@ -391,24 +435,6 @@ void DeveroApp::OpenSupportPage() {
       !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())))) {
     warnings_.ShowWarning(u"The help page could not be opened: " + Utf8ToUtf16(page.string()));
   }
-}
-
-std::optional<int> DeveroApp::SelectedMacroRepeatMode() const {
-  const int row = library_state_.selectedRow;
-  if (row < 0 || row >= static_cast<int>(library_state_.groupRows.size())) return std::nullopt;
-  if (library_state_.groupRows[static_cast<size_t>(row)].isGroupRow) return std::nullopt;
-  const MacroRecord* current = macros_->macroTable.Current();
-  if (current == nullptr) return std::nullopt;
-  return current->repeatMode;
-}
-
-void DeveroApp::ShowGroupList(const std::vector<GroupListRow>&, int selected_row) {
-  library_state_.selectedRow = selected_row;
-  if (window_) window_->InvalidatePage();
-}
-
-void DeveroApp::SelectGroupRow(int row) {
-  library_state_.selectedRow = row;
 }
 
 }  // namespace devero

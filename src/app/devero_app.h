@@ -10,6 +10,7 @@
 #include "app/device_event_handler.h"
 #include "app/device_session.h"
 #include "app/download_runner.h"
+#include "app/macro_page_controller.h"
 #include "app/main_window.h"
 #include "app/power_monitor.h"
 #include "app/runtime_paths.h"
@@ -32,7 +33,9 @@
 #include "profile/profile_settings.h"
 #include "profile/profile_store.h"
 #include "profile/profile_transfer.h"
+#include "ui/function_menus.h"
 #include "ui/gui_warnings.h"
+#include "ui/menu_host.h"
 #include "ui/qt_color_chooser.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/skin_images.h"
@@ -55,8 +58,7 @@ inline constexpr int kApplyResultShownMs = 2500;
 class DeveroApp final : public QObject,
                         public WindowContext,
                         public MacroPageState,
-                        public MacroPageView,
-                        public RecordingControl,
+                        public ui::MenuHost,
                         private ui::SkinReadReport {
  public:
   DeveroApp(WindowOptions options, std::ostream& err);
@@ -84,7 +86,7 @@ class DeveroApp final : public QObject,
   const ui::MainWindowSkin& Skin() const override { return skin_; }
   ui::MainViewState& View() override { return window_->view(); }
   WarningService& Warnings() override { return warnings_; }
-  bool Recording() const override { return false; }
+  bool Recording() const override { return macro_page_.IsRecording(); }
   QPoint WindowTopLeft() const override { return window_->pos(); }
   void InvalidatePage() override { window_->InvalidatePage(); }
   void InvalidateAll() override { window_->update(); }
@@ -93,8 +95,8 @@ class DeveroApp final : public QObject,
   void Minimise() override { window_->showMinimized(); }
   void ShowPage(int page) override;
   void OpenMenu(int kind, QPoint screen_position, int width, int height) override;
-  bool MenuOpen() const override { return false; }
-  void CloseMenu() override {}
+  bool MenuOpen() const override { return menus_ && menus_->IsOpen(); }
+  void CloseMenu() override;
   std::optional<uint32_t> ChooseColour() override { return colors_.ChooseColor(); }
   void CloseProgram() override;
   void HideToTray() override;
@@ -104,29 +106,28 @@ class DeveroApp final : public QObject,
   void ExportProfiles() override;
   void ResetProfiles() override;
   void OpenSupportPage() override;
-  void EndListEdits() override {}
-  void MacroPageButtonDown(int) override {}
+  void EndListEdits() override { macro_page_.EndEdits(); }
+  void MacroPageButtonDown(int entry) override { macro_page_.ButtonDown(entry); }
 
   // MacroPageState.
-  std::optional<int> SelectedMacroRepeatMode() const override;
+  std::optional<int> SelectedMacroRepeatMode() const override {
+    return macro_page_.SelectedMacroRepeatMode();
+  }
   bool GroupLocked() const override { return macros_->groupLocked != 0; }
 
-  // MacroPageView: the macro page's lists keep their rows here.
-  void ShowGroupList(const std::vector<GroupListRow>& rows, int selected_row) override;
-  void SelectGroupRow(int row) override;
-  void EmptyGroupList() override {}
-  void StartGroupRowRename(int) override {}
-  void EmptyStepList() override {}
-  void RefreshStepList() override {}
-  void SelectStepRow(int) override {}
-  void SetRepeatCountField(std::u16string_view text, bool) override { repeat_text_ = text; }
-  std::u16string RepeatCountText() const override { return repeat_text_; }
-  void EmptyLightingList() override {}
-  void ClosePopupMenu() override {}
+  // MenuHost.
+  void OnProfileChosen() override;
+  void OnHeaderMenuChosen(int row) override;
+  void OnMacroMenuAction(int kind, int item) override { macro_page_.MenuAction(kind, item); }
+  void OnMoreOptionsChosen(int row) override { macro_page_.MoreOptions(row); }
+  void OnLightingStepModeChosen(int row) override { macro_page_.LightingModeChoice(row); }
+  void OnLightingStepValueChosen(int row) override { macro_page_.LightingColourChoice(row); }
+  void OnRapidFireItemChanged(int) override {}
+  void RepaintMainWindow() override { window_->update(); }
+  void SetCloseMenuFlag() override { window_->SetCloseMenuFlag(); }
 
-  // RecordingControl.
-  bool IsRecording() const override { return false; }
-  void EndRecording() override {}
+  MacroPageController& macroPage() { return macro_page_; }
+  ui::FunctionMenus* menus() { return menus_.get(); }
 
   // The file the support control opens.
   std::filesystem::path HelpPage() const;
@@ -160,10 +161,10 @@ class DeveroApp final : public QObject,
   ui::QtFileChooser chooser_;
   ui::QtColorChooser colors_;
   RealClock clock_;
+  MacroPageController macro_page_;
   MacroLibrary library_;
   BackgroundSave background_save_;
   ProfileTransfer transfer_;
-  std::u16string repeat_text_ = u"1";
 
   std::unique_ptr<DeviceSession> session_;
   std::unique_ptr<TransportMemory> memory_;
@@ -178,6 +179,8 @@ class DeveroApp final : public QObject,
   std::unique_ptr<hotplug::UdevHotplugMonitor> hotplug_;
   std::unique_ptr<QSocketNotifier> hotplug_notifier_;
 
+  std::unique_ptr<ui::MenuContext> menu_context_;
+  std::unique_ptr<ui::FunctionMenus> menus_;
   std::unique_ptr<TrayIcon> tray_;
   std::unique_ptr<PowerMonitor> power_;
   std::unique_ptr<UnixSignals> signals_;
