@@ -1,5 +1,6 @@
 #include "app/window_clicks.h"
 
+#include "ui/function_assignment.h"
 #include "ui/hit_test.h"
 #include "ui/menu_host.h"
 
@@ -48,17 +49,6 @@ void ToggleDpiStage(ProfileSettings& s, int stage) {
     enabled[stage] = 1;
     if (s.dpiLevel < 0 || s.dpiLevel >= kDpiStageCount) s.dpiLevel = stage;
   }
-}
-
-bool AnotherButtonKeepsLeftClick(const ProfileSettings& s, const ProductDescription& product,
-                                 int button) {
-  const int p = s.currentProfile;
-  if (p < 0 || p >= kProfileCount) return false;
-  const int n = std::min<int>(product.keyNum, kSlotCount);
-  for (int b = 0; b < n; ++b) {
-    if (b != button && s.buttonFunction[p][b] == 1) return true;
-  }
-  return false;
 }
 
 bool LightingClickAvailable(int c, int mode) {
@@ -215,7 +205,7 @@ bool MainWindowClicks::MainPage(int) {
   if (h >= 7 && h <= 9) {
     ctx_.ShowPage(h - 6);
   } else if (h >= 20 && h < 20 + n) {
-    if (!AnotherButtonKeepsLeftClick(ctx_.Settings(), ctx_.Product(), h - 20)) {
+    if (!ui::OtherButtonHasLeftClick(ctx_.Settings(), ctx_.Product(), h - 20)) {
       ctx_.Warnings().ShowWarning(kLeftClickWarning);
       return false;
     }

@@ -12,9 +12,6 @@ inline constexpr char16_t kLeftClickWarning[] =
 // Toggles DPI stage s; the last enabled stage stays enabled and dpiLevel always names an
 // enabled stage.
 void ToggleDpiStage(ProfileSettings& settings, int stage);
-// Whether some button of the current profile other than `button` is on Left Click.
-bool AnotherButtonKeepsLeftClick(const ProfileSettings& settings, const ProductDescription& product,
-                                 int button);
 // Whether a lighting entry's click works in mode `led_type`.
 bool LightingClickAvailable(int entry, int led_type);
 
