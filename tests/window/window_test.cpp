@@ -5,9 +5,15 @@
 
 #include <string>
 
+#include <QImageReader>
 #include "hostile_skins.h"
+
+#include "keys/key_codes.h"
+#include "macro/macro_file.h"
 #include "platform/ini/ini_file.h"
+#include "platform/text/utf.h"
 #include "profile/product_description.h"
+#include "support/run_command.h"
 #include "support/temp_dir.h"
 #include "support/xvfb.h"
 #include "ui/skin_tables.h"
@@ -158,6 +164,149 @@ TEST_F(WindowTest, AMouseThatNeedsRepairIsResetAndDownloaded) {
   EXPECT_GT(Trace().size(), 1000u);
   devero->Signal(SIGTERM);
   EXPECT_EQ(devero->Wait(kEndMs), 0);
+}
+
+// The size of a skin picture, for where a menu's rows lie.
+QSize PictureSize(const std::filesystem::path& file) {
+  return QImageReader(QString::fromStdString(file.string())).size();
+}
+
+std::string WaitForFileValue(const std::filesystem::path& file, std::u16string_view section,
+                             std::u16string_view key, const std::u16string& wanted) {
+  std::u16string value;
+  for (int i = 0; i < 200; ++i) {
+    value = ini::ReadString(file, section, key, u"", 16);
+    if (value == wanted) break;
+    usleep(50000);
+  }
+  return std::string(value.begin(), value.end());
+}
+
+TEST_F(WindowTest, AFunctionChosenInTheMenuReachesTheMouseWithApply) {
+  const std::filesystem::path memory = dir_ / "mouse.bin";
+  auto devero = Start({"--simulate=" + memory.string()});
+  const std::string window = testing::WaitForWindow(title_, kStartMs);
+  ASSERT_FALSE(window.empty()) << devero->Stderr();
+  // Button 4's function field opens the function menu below it; row 8 is Rapid Fire.
+  const ui::SkinEntry& field = skin_.main[23];
+  ClickMain(window, 23);
+  ASSERT_FALSE(testing::WaitForWindow("MainMenuDlg", 3000).empty());
+  const QSize menu = PictureSize(root_ / "skins/menu1_mask.jpg");
+  const int row = menu.height() / 15;
+  testing::ClickIn(window, field.x + 1 + menu.width() / 2,
+                   field.y + field.height + 7 * row + row / 2);
+  EXPECT_TRUE(testing::WaitUntilNoWindow("MainMenuDlg", 3000));
+  ClickMain(window, 3);  // Apply
+  EXPECT_EQ(WaitForFileValue(ProductFile(), u"Config0", u"K3", u"14"), "14");
+  // The memory image is written after the download; wait for it to settle.
+  for (int i = 0; i < 200 && !std::filesystem::exists(memory); ++i)
+    usleep(50000);
+  usleep(500000);
+  devero->Signal(SIGTERM);
+  ASSERT_EQ(devero->Wait(kEndMs), 0) << devero->Stderr();
+
+  // The command line's download of the same product file gives the same memory.
+  TempDir other;
+  testing::CopyTree(root_ / "skins/config", other / "skins/config");
+  testing::CopyTree(root_ / "skins/INI_EN", other / "skins/INI_EN");
+  testing::CopyTree(root_ / "skins/INI_CN", other / "skins/INI_CN");
+  const std::filesystem::path cli_memory = other / "cli.bin";
+  const testing::CommandResult cli = testing::RunCommand(
+      DEVERO_CLI, {"--root", other.path().string(), "--simulate=" + cli_memory.string(), "apply"});
+  ASSERT_EQ(cli.exit_code, 0) << cli.err;
+  const std::string ours = testing::ReadFile(memory);
+  EXPECT_EQ(ours.size(), 65536u);
+  EXPECT_TRUE(ours == testing::ReadFile(cli_memory));
+}
+
+TEST_F(WindowTest, TheLanguageSwitchChangesTheTitleAndIsSaved) {
+  auto devero = Start({"--simulate"});
+  const std::string window = testing::WaitForWindow(title_, kStartMs);
+  ASSERT_FALSE(window.empty()) << devero->Stderr();
+  const ProductDescription product = ReadProductDescription(ProductFile());
+  const std::string chinese = Utf16ToUtf8(product.productNameCn);
+  ClickMain(window, 4);
+  EXPECT_FALSE(testing::WaitForWindow(chinese, 3000).empty());
+  EXPECT_EQ(ini::ReadString(ProductFile(), u"Init", u"VER_SEL", u"", 5), u"0");
+  ClickMain(window, 5);
+  EXPECT_FALSE(testing::WaitForWindow(title_, 3000).empty());
+  EXPECT_EQ(ini::ReadString(ProductFile(), u"Init", u"VER_SEL", u"", 5), u"1");
+  devero->Signal(SIGTERM);
+  EXPECT_EQ(devero->Wait(kEndMs), 0);
+}
+
+// The macro page: a new group from the group list's popup, named in place, recorded into, and
+// deleted through the question.
+TEST_F(WindowTest, MacroPageGroupsAndRecording) {
+  auto devero = Start({"--simulate"});
+  const std::string window = testing::WaitForWindow(title_, kStartMs);
+  ASSERT_FALSE(window.empty()) << devero->Stderr();
+  ClickMain(window, 8);
+  const ui::SkinRect& groups = skin_.macroDisplay[0];
+  // A right-button release on the first group opens the group popup; its row 1 makes a group.
+  const int gx = static_cast<int>(groups.left) + 40;
+  const int gy = static_cast<int>(groups.top) + 8;
+  testing::MoveIn(window, gx, gy);
+  testing::RunCommand("/usr/bin/xdotool", {"click", "3"});
+  const std::string popup = testing::WaitForWindow("MainMenuDlg", 3000);
+  ASSERT_FALSE(popup.empty()) << devero->Stderr();
+  testing::ClickIn(popup, 20, 10);
+  // The new group's name is edited in place.
+  usleep(300000);
+  testing::RunCommand("/usr/bin/xdotool", {"key", "ctrl+a"});
+  testing::RunCommand("/usr/bin/xdotool", {"type", "--delay", "20", "Mine"});
+  testing::RunCommand("/usr/bin/xdotool", {"key", "Return"});
+  const std::filesystem::path macros = root_ / "skins/INI_EN/macro";
+  for (int i = 0; i < 60 && !std::filesystem::exists(macros / "Mine.dat"); ++i)
+    usleep(50000);
+  ASSERT_TRUE(std::filesystem::exists(macros / "Mine.dat")) << devero->Stderr();
+  EXPECT_NE(testing::ReadFile(macros / "macroGrp.ini").find("Mine"), std::string::npos);
+
+  // New macro, then record Enter, Escape and a letter into it.
+  const ui::SkinEntry& new_macro = skin_.macro[14];
+  testing::ClickIn(window, new_macro.x + new_macro.width / 2, new_macro.y + new_macro.height / 2);
+  // The group list keeps the keyboard: the new macro is the row below its group's.
+  testing::RunCommand("/usr/bin/xdotool", {"key", "Down"});
+  usleep(200000);
+  const ui::SkinEntry& record = skin_.macro[4];
+  testing::ClickIn(window, record.x + record.width / 2, record.y + record.height / 2);
+  usleep(300000);
+  for (const char* key : {"Return", "Escape", "a"}) {
+    testing::RunCommand("/usr/bin/xdotool", {"key", "--delay", "60", key});
+    usleep(80000);
+  }
+  testing::ClickIn(window, record.x + record.width / 2, record.y + record.height / 2);
+  usleep(300000);
+  const std::vector<MacroRecord> recorded = ReadMacrosFromFile(macros / "Mine.dat", 1);
+  ASSERT_EQ(recorded.size(), 1u) << testing::ReadFile(macros / "Mine.dat");
+  const MacroRecord& m = recorded[0];
+  ASSERT_EQ(m.stepCount, 6);
+  // Enter, Escape and A, each pressed and released, as the mouse's key codes.
+  const std::vector<uint8_t> codes(m.stepCode.begin(), m.stepCode.begin() + 6);
+  const uint8_t enter = VkToDeviceKey(0x0D, 1);
+  const uint8_t escape = VkToDeviceKey(0x1B, 1);
+  const uint8_t a = VkToDeviceKey('A', 1);
+  EXPECT_EQ(codes, (std::vector<uint8_t>{enter, enter, escape, escape, a, a}));
+  EXPECT_EQ(m.stepAction[0], 1);
+  EXPECT_EQ(m.stepAction[1], 2);
+  for (int i = 0; i < 5; ++i)
+    EXPECT_LT(m.stepDelay[static_cast<size_t>(i)], 5000) << i;
+
+  // The delete button asks about a group row; OK deletes it. The new group's row is above its
+  // macro's.
+  testing::RunCommand("/usr/bin/xdotool", {"key", "Up"});
+  usleep(200000);
+  const ui::SkinEntry& del = skin_.macro[15];
+  testing::ClickIn(window, del.x + del.width / 2, del.y + del.height / 2);
+  const std::string question = testing::WaitForWindow("WarningDlg", 3000);
+  ASSERT_FALSE(question.empty()) << devero->Stderr();
+  testing::ClickIn(question, 82 + 32, 88 + 12);
+  for (int i = 0; i < 60 && std::filesystem::exists(macros / "Mine.dat"); ++i)
+    usleep(50000);
+  EXPECT_FALSE(std::filesystem::exists(macros / "Mine.dat"));
+  EXPECT_EQ(testing::ReadFile(macros / "macroGrp.ini").find("Mine"), std::string::npos);
+  devero->Signal(SIGTERM);
+  EXPECT_EQ(devero->Wait(kEndMs), 0) << devero->Stderr();
 }
 
 // Every damaged skin: the program either opens its window or ends after its warnings, never
