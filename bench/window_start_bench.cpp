@@ -43,7 +43,7 @@ int main() {
   ::setenv("DISPLAY", xvfb.display().c_str(), 1);
   ::setenv("QT_QPA_PLATFORM", "xcb", 1);
   ::setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
-  ::setenv("DEVERO_REPORT_FIRST_PAINT", "1", 1);
+  ::setenv("DEVERO_REPORT_TIMING", "1", 1);
   std::vector<double> ms;
   std::vector<long> rss;
   for (int run = 0; run < 20; ++run) {
@@ -61,14 +61,14 @@ int main() {
     ::close(fds[1]);
     std::string err;
     pollfd p{fds[0], POLLIN, 0};
-    while (err.find("first paint") == std::string::npos && ::poll(&p, 1, 10000) > 0) {
+    while (err.find("devero: paint") == std::string::npos && ::poll(&p, 1, 10000) > 0) {
       char buf[512];
       const ssize_t n = ::read(fds[0], buf, sizeof buf);
       if (n <= 0) break;
       err.append(buf, static_cast<size_t>(n));
     }
     const auto painted = std::chrono::steady_clock::now();
-    if (err.find("first paint") == std::string::npos) {
+    if (err.find("devero: paint") == std::string::npos) {
       std::fprintf(stderr, "no first paint: %s\n", err.c_str());
       ::kill(pid, SIGKILL);
       return 1;

@@ -185,6 +185,12 @@ bool DeveroApp::Initialise() {
   }
   tray_->Add(QString::fromStdU16String(product_.ProductName(paths_.LanguageIsEnglish())));
   StartHotplug();
+  if (qEnvironmentVariableIsSet("DEVERO_REPORT_TIMING")) {
+    // A heartbeat of the window's thread, for the responsiveness benchmark.
+    auto* heartbeat = new QTimer(this);
+    connect(heartbeat, &QTimer::timeout, this, [] { ReportTiming("tick"); });
+    heartbeat->start(5);
+  }
   power_ = std::make_unique<PowerMonitor>([this] { StartDownload(); });
   signals_ = std::make_unique<UnixSignals>([this] { EndProgram(kExitOk); });
 
@@ -221,10 +227,12 @@ bool DeveroApp::StartDownload(std::function<void(SettingsDownload::Result)> afte
   job->groups = std::make_unique<GroupMacroSnapshot>(library_, paths_.LanguageIsEnglish());
   auto before = std::make_shared<ProfileSettings>(settings_);
   ShowDownloadProgress(0, 1);
+  ReportTiming("download start");
   DownloadRunner::Callbacks callbacks;
   callbacks.progress = [this](int step, int total) { ShowDownloadProgress(step, total); };
   callbacks.done = [this, before, after = std::move(after)](SettingsDownload::Result result,
                                                             const ProfileSettings& left) {
+    ReportTiming("download done");
     CarryDownloadChanges(*before, left, settings_);
     SaveSimulatedMemory();
     ShowDownloadResult(result);

@@ -4,12 +4,24 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
 
 #include "ui/label_font.h"
 #include "ui/mask_region.h"
 
 namespace devero {
+
+void ReportTiming(const char* what) {
+  // For the start-up and responsiveness benchmarks: when the window paints, when downloads run.
+  static const bool report = qEnvironmentVariableIsSet("DEVERO_REPORT_TIMING");
+  if (!report) return;
+  const auto ms = std::chrono::duration_cast<std::chrono::microseconds>(
+                      std::chrono::steady_clock::now().time_since_epoch())
+                      .count();
+  std::fprintf(stderr, "devero: %s %.3f\n", what, static_cast<double>(ms) / 1000.0);
+  std::fflush(stderr);
+}
 
 CQEL_DEveroDlg::CQEL_DEveroDlg(const ui::MainWindowSkin& skin, ui::SkinImages& images,
                                const ProfileSettings& settings, const ProductDescription& product,
@@ -95,14 +107,7 @@ void CQEL_DEveroDlg::paintEvent(QPaintEvent*) {
   }
   QPainter p(this);
   Paint(p);
-  if (!painted_once_) {
-    painted_once_ = true;
-    // For start-up measurements: the moment the window first shows its pixels.
-    if (qEnvironmentVariableIsSet("DEVERO_REPORT_FIRST_PAINT")) {
-      std::fputs("devero: first paint\n", stderr);
-      std::fflush(stderr);
-    }
-  }
+  ReportTiming("paint");
 }
 
 void CQEL_DEveroDlg::StartMove() {

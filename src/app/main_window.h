@@ -16,6 +16,9 @@
 
 namespace devero {
 
+// With DEVERO_REPORT_TIMING set, writes "devero: <what> <steady-clock ms>" to stderr.
+void ReportTiming(const char* what);
+
 // What the paint needs to know of the macro page.
 class MacroPageState {
  public:
@@ -87,7 +90,6 @@ class CQEL_DEveroDlg : public QWidget {
   QRegion other_pages_region_;
   QRegion macro_page_region_;
   bool close_menu_flag_ = false;
-  bool painted_once_ = false;
   std::function<void()> before_paint_;
 
   // Moving the window by an empty part of a page.
