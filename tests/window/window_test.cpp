@@ -219,6 +219,26 @@ TEST_F(WindowTest, AFunctionChosenInTheMenuReachesTheMouseWithApply) {
   EXPECT_TRUE(ours == testing::ReadFile(cli_memory));
 }
 
+TEST_F(WindowTest, DraggingTheDpiSliderSetsTheStageAndApplySavesIt) {
+  auto devero = Start({"--simulate"});
+  const std::string window = testing::WaitForWindow(title_, kStartMs);
+  ASSERT_FALSE(window.empty()) << devero->Stderr();
+  ClickMain(window, 7);  // the advanced page
+  const int level = ini::ReadInt(ProductFile(), u"ShareData", u"DPI_LEVEL", 5);
+  const std::u16string key = u"DPI_SET" + ToU16(level);
+  const ui::SkinEntry& slider = skin_.advanced[66];
+  const int y = slider.y + slider.height / 2;
+  testing::MoveIn(window, slider.x + 2, y);
+  testing::RunCommand("/usr/bin/xdotool", {"mousedown", "1"});
+  for (int x = slider.x + 2; x <= slider.x + ui::kDpiSliderWidth + 40; x += 30)
+    testing::MoveIn(window, x, y);
+  testing::RunCommand("/usr/bin/xdotool", {"mouseup", "1"});
+  ClickMain(window, 3);  // Apply saves it
+  EXPECT_EQ(WaitForFileValue(ProductFile(), u"ShareData", key, u"16"), "16");
+  devero->Signal(SIGTERM);
+  EXPECT_EQ(devero->Wait(kEndMs), 0);
+}
+
 TEST_F(WindowTest, TheLanguageSwitchChangesTheTitleAndIsSaved) {
   auto devero = Start({"--simulate"});
   const std::string window = testing::WaitForWindow(title_, kStartMs);
