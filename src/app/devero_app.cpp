@@ -171,6 +171,8 @@ bool DeveroApp::Initialise() {
   library_.LoadLibrary();
   ReadBuiltInMacroFile(paths_.BuiltInMacroFile(), *macros_, warnings_, paths_.LanguageIsEnglish());
   tray_->SetLanguage(paths_.LanguageIsEnglish());
+  // The key-capture dialog's language and title come from the product file just read.
+  macro_page_.SetLanguage(paths_.LanguageIsEnglish());
 
   const DiscoveryResult found = session_->Discover();
   if (!found.connected) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include <QImageReader>
+#include <algorithm>
 #include "hostile_skins.h"
 
 #include "keys/key_codes.h"
@@ -325,6 +326,63 @@ TEST_F(WindowTest, MacroPageGroupsAndRecording) {
     usleep(50000);
   EXPECT_FALSE(std::filesystem::exists(macros / "Mine.dat"));
   EXPECT_EQ(testing::ReadFile(macros / "macroGrp.ini").find("Mine"), std::string::npos);
+  devero->Signal(SIGTERM);
+  EXPECT_EQ(devero->Wait(kEndMs), 0) << devero->Stderr();
+}
+
+// Step editing on a factory macro: a delay inserted after the first step through the insert
+// menu, and the first step's key replaced through the key-capture dialog; Apply saves both.
+TEST_F(WindowTest, InsertADelayAndCaptureAKey) {
+  auto devero = Start({"--simulate"});
+  const std::string window = testing::WaitForWindow(title_, kStartMs);
+  ASSERT_FALSE(window.empty()) << devero->Stderr();
+  const std::filesystem::path office = root_ / "skins/INI_EN/macro/Office.dat";
+  const MacroRecord before = ReadMacrosFromFile(office, 1).at(0);
+  ClickMain(window, 8);
+  // The remembered group opens expanded: its first macro is the second row.
+  const ui::SkinRect& groups = skin_.macroDisplay[0];
+  testing::ClickIn(window, static_cast<int>(groups.left) + 60, static_cast<int>(groups.top) + 30);
+  const ui::SkinRect& steps = skin_.macroDisplay[1];
+  testing::ClickIn(window, static_cast<int>(steps.left) + 60, static_cast<int>(steps.top) + 10);
+
+  // Modify on a key step opens the key-capture dialog; B and OK make it the step's key.
+  const ui::SkinEntry& modify = skin_.macro[16];
+  std::vector<std::string> before_windows = testing::FindWindows(title_);
+  testing::ClickIn(window, modify.x + modify.width / 2, modify.y + modify.height / 2);
+  std::string dialog;
+  for (int i = 0; i < 60 && dialog.empty(); ++i) {
+    for (const std::string& id : testing::FindWindows(title_)) {
+      if (id != window &&
+          std::find(before_windows.begin(), before_windows.end(), id) == before_windows.end())
+        dialog = id;
+    }
+    usleep(50000);
+  }
+  ASSERT_FALSE(dialog.empty()) << devero->Stderr();
+  usleep(300000);
+  testing::RunCommand("/usr/bin/xdotool", {"key", "b"});
+  NoReport report;
+  ui::SkinFile keyset(root_ / "skins/INI_EN/skin_keyset_en.ini", report, false);
+  std::array<ui::SkinEntry, 4> keys{};
+  ASSERT_TRUE(keyset.ReadTable(u"BUTTONPOS", keys));
+  testing::ClickIn(dialog, keys[1].x + keys[1].width / 2, keys[1].y + keys[1].height / 2);
+
+  // The insert menu below its control: its third row inserts a delay after the selected step.
+  const ui::SkinEntry& insert = skin_.macro[5];
+  testing::ClickIn(window, insert.x + insert.width / 2, insert.y + insert.height / 2);
+  const std::string menu = testing::WaitForWindow("MainMenuDlg", 3000);
+  ASSERT_FALSE(menu.empty()) << devero->Stderr();
+  testing::ClickIn(menu, 20, 2 * 20 + 10);
+  ClickMain(window, 3);  // Apply saves the selected macro
+  MacroRecord after;
+  for (int i = 0; i < 100; ++i) {
+    after = ReadMacrosFromFile(office, 1).at(0);
+    if (after.stepCount != before.stepCount) break;
+    usleep(50000);
+  }
+  EXPECT_EQ(after.stepCount, before.stepCount + 1);
+  EXPECT_EQ(after.stepCode[0], VkToDeviceKey('B', 1));
+  EXPECT_EQ(after.stepAction[0], before.stepAction[0]);
   devero->Signal(SIGTERM);
   EXPECT_EQ(devero->Wait(kEndMs), 0) << devero->Stderr();
 }
