@@ -196,7 +196,7 @@ bool DeveroApp::Initialise() {
   power_ = std::make_unique<PowerMonitor>([this] { StartDownload(); });
   signals_ = std::make_unique<UnixSignals>([this] { EndProgram(kExitOk); });
 
-  window_->move(QPoint(0, 0));
+  // Where the window opens is the window manager's choice (the corner without one).
   if (options_.start_minimised) {
     window_->showMinimized();
   } else {
