@@ -27,7 +27,7 @@ bool FindMouse(DeviceSession& session, const ProductDescription& product, int la
   if (!found.open_failures.empty()) {
     warnings.ShowWarning(DeviceAccessWarning(found));
   } else {
-    warnings.ShowWarning(u"Please plug-in USB Mouse:  " + product.ProductName(language));
+    warnings.ShowWarning(kNoMouseWarning + product.ProductName(language));
   }
   return false;
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QUrl>
 
+#include "app/apply_settings.h"
 #include "app/startup_reads.h"
 #include "device/device_notification.h"
 #include "device/discovery.h"
@@ -23,7 +24,6 @@ namespace {
 
 constexpr char16_t kNoFileWarning[] = u"No file";
 constexpr char16_t kTooManyCommasWarning[] = u"Erro : file";
-constexpr char16_t kNoMouseWarning[] = u"Please plug-in USB Mouse:  ";
 constexpr char16_t kRepairStartWarning[] = u"Note: The mouse function will be tested";
 constexpr char16_t kRepairDoneWarning[] = u"Check and repair is over ,replug the mouse";
 
@@ -409,12 +409,8 @@ void DeveroApp::OnHeaderMenuChosen(int) {
 void DeveroApp::Apply() {
   // Ignored while a download runs: neither a save nor a second download.
   if (DownloadRunning()) return;
-  std::function<bool()> save_macro;
-  if (const std::optional<PendingMacroWrite> pending =
-          library_.PrepareMacroSave(library_state_.selectedRow)) {
-    save_macro = [write = *pending] { return write.Write(); };
-  }
-  background_save_.Start(settings_, paths_.ProductFile(), std::move(save_macro));
+  StartApplySave(background_save_, settings_, library_, library_state_.selectedRow,
+                 paths_.ProductFile());
   StartDownload([this](SettingsDownload::Result) {
     if (!background_save_.Wait())
       warnings_.ShowWarning(u"The settings could not be saved in " +

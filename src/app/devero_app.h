@@ -67,9 +67,6 @@ class DeveroApp final : public QObject,
   // Start-up; returns false with exitCode() set when the program must end without a window.
   bool Initialise();
   int exitCode() const { return exit_code_; }
-  CQEL_DEveroDlg* window() { return window_.get(); }
-  ProfileSettings& settings() { return settings_; }
-  const RuntimePaths& paths() const { return paths_; }
 
   // The ways the program ends: the close report is sent unless the mouse went away.
   void EndProgram(int code, bool send_close_report = true);
@@ -125,9 +122,6 @@ class DeveroApp final : public QObject,
   void OnRapidFireItemChanged(int) override {}
   void RepaintMainWindow() override { window_->update(); }
   void SetCloseMenuFlag() override { window_->SetCloseMenuFlag(); }
-
-  MacroPageController& macroPage() { return macro_page_; }
-  ui::FunctionMenus* menus() { return menus_.get(); }
 
   // The file the support control opens.
   std::filesystem::path HelpPage() const;

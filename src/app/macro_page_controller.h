@@ -84,9 +84,6 @@ class MacroPageController final : public RecordingControl {
     if (recorder_) recorder_->End();
   }
 
-  MacroRecorder* recorder() { return recorder_.get(); }
-  MacroEditor* editor() { return editor_.get(); }
-
  private:
   int SelectedRow() const;
   const GroupListRow* Row(int row) const;

@@ -52,9 +52,6 @@ class CQEL_DEveroDlg : public QWidget {
   // Repaints through the page's region: on the macro page the list boxes are left alone.
   void InvalidatePage();
   void RepaintPageNow();
-  const QRegion& windowRegion() const { return window_region_; }
-  const QRegion& otherPagesRegion() const { return other_pages_region_; }
-  const QRegion& macroPageRegion() const { return macro_page_region_; }
 
   // Follows the pointer from the current button-down until the button is released.
   void StartMove();

@@ -30,6 +30,9 @@ struct DiscoveryResult {
 // examined interface did. Stores the result in the link's connected flag and returns it.
 DiscoveryResult FindDevice(hid::HidBus& bus, DeviceLink& link);
 
+// What a start without the mouse says, followed by the product's name.
+inline constexpr char16_t kNoMouseWarning[] = u"Please plug-in USB Mouse:  ";
+
 // The text to show for a mouse whose interfaces could not be opened; empty when all opened.
 std::u16string DeviceAccessWarning(const DiscoveryResult& result);
 
